@@ -111,6 +111,9 @@ TEST(IniFile, LfFilesStayLfAndNewFilesAreCrLf) {
   std::string twice = "[A]\nx=1\nx=2\n[a]\nx=3\n";
   EXPECT_EQ(FindIniValue(twice, "A", "X"), "1");
   EXPECT_EQ(SetIniValue(twice, "a", "x", "9"), "[A]\nx=9\nx=2\n[a]\nx=3\n");
+  // A file saved with a byte-order mark.
+  EXPECT_EQ(FindIniValue("\xEF\xBB\xBF[A]\r\nx=1\r\n", "A", "x"), "1");
+  EXPECT_EQ(SetIniValue("\xEF\xBB\xBF[A]\r\n", "A", "x", "1"), "\xEF\xBB\xBF[A]\r\nx=1\r\n");
 }
 
 TEST(IniFile, FailedRenameLeavesOldFileAndIsReportedOnce) {
