@@ -159,6 +159,7 @@ TEST(IniFile, OldIniPathUsesTheUserConfigFolder) {
   ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
   SettingsFile f(dir.Path(), CommandLine("/Player=Ann /oldIniPath"));
   EXPECT_EQ(f.IniPath(), config.Path() + "/Kestrel/Kestrel32.ini");
+  EXPECT_EQ(f.DefaultLogFile("Ann"), config.Path() + "/Kestrel/Ann.log");
   ASSERT_TRUE(f.WriteIniString("Global", "Version", "v"));
   EXPECT_EQ(f.ReadIniString("Global", "Version"), "v");
   EXPECT_TRUE(ScratchDir::Exists(config.Path() + "/Kestrel/Kestrel32.ini"));
