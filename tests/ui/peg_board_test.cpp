@@ -40,6 +40,11 @@ TEST_F(PegBoardTest, EveryPegReadsBackItsScore) {
       EXPECT_EQ(board.PegScoreAt(element), score < 0 ? 121 : score) << score;
     }
   }
+  board.PlaceAllPegs(-1, 0, 118, 121);
+  EXPECT_EQ(board.PegScoreAt(PegElement::Red0), 121);
+  EXPECT_EQ(board.PegScoreAt(PegElement::Red1), 0);
+  EXPECT_EQ(board.PegScoreAt(PegElement::Green0), 118);
+  EXPECT_EQ(board.PegScoreAt(PegElement::Green1), 121);
   // Red pegs run on the top half, green pegs and the target on the bottom.
   board.PlacePeg(PegElement::Red1, 10);
   board.PlacePeg(PegElement::Green1, 10);
