@@ -223,30 +223,6 @@ QString CardRenderer::WriteFailedMessage(const QString& path) {
   return QStringLiteral("Problem writing to file:\n\n") + path;
 }
 
-QImage ThreeCardsIcon(const CardRenderer& renderer) {
-  QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
-  icon.fill(Qt::transparent);
-  QPainter painter(&icon);
-  painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-  const int cards[3] = {38, 27, 0};  // king of hearts, two of hearts, ace of spades on top
-  const qreal angles[3] = {-16, 0, 16};
-  for (int k = 0; k < 3; ++k) {
-    QImage face = renderer.Face(cards[k]).copy();
-    face.setPixel(0, 48, qRgb(255, 255, 255));
-    face.setPixel(35, 0, qRgb(255, 255, 255));
-    painter.save();
-    // Fan the cards about a point below the middle of the icon.
-    painter.translate(16, 43);
-    painter.rotate(angles[k]);
-    const QRectF card(-6.5, -35, 13, 18);
-    painter.drawImage(card, face);
-    painter.setPen(QPen(QColor(0, 0, 0), 0.8));
-    painter.drawRect(card);
-    painter.restore();
-  }
-  return icon;
-}
-
 QPixmap CrispPixmap(const QImage& image, qreal devicePixelRatio) {
   if (image.isNull()) return {};
   if (devicePixelRatio <= 1.0) return QPixmap::fromImage(image);

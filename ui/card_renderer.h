@@ -105,9 +105,6 @@ class CardRenderer {
   int16_t backAnimation_ = 0;
 };
 
-// The window's 32 x 32 icon: three fanned cards.
-QImage ThreeCardsIcon(const CardRenderer& renderer);
-
 // A 1x picture as a pixmap for a screen with the given device pixel ratio,
 // enlarged with nearest-neighbour sampling so that the pixels stay crisp.
 QPixmap CrispPixmap(const QImage& image, qreal devicePixelRatio);

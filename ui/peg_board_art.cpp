@@ -101,12 +101,4 @@ QImage DrawStartArrow(QColor table) {
   return arrow;
 }
 
-QImage PegDragCursor() {
-  return QImage(QStringLiteral(":/art/cursor_peg_drag.xpm")).convertToFormat(QImage::Format_ARGB32);
-}
-
-QImage PegHintCursor() {
-  return QImage(QStringLiteral(":/art/cursor_peg_hint.xpm")).convertToFormat(QImage::Format_ARGB32);
-}
-
 }  // namespace kestrel

@@ -19,13 +19,4 @@ QImage PegPicture(PegColour colour);
 // The 16 x 10 start arrow on the table colour.
 QImage DrawStartArrow(QColor table);
 
-// The 32 x 32 drag pictures of pegging by hand, transparent around the
-// figure: the back peg's normal cursor (an upward triangle) and the hint
-// cursor over the correct hole (a peg), each in the lower half, with the
-// hot spot at the figure's top.
-QImage PegDragCursor();
-QImage PegHintCursor();
-inline constexpr int kPegDragHotX = 15, kPegDragHotY = 17;
-inline constexpr int kPegHintHotX = 15, kPegHintHotY = 14;
-
 }  // namespace kestrel

@@ -146,18 +146,3 @@ TEST_F(PegBoardTest, SnapshotShowsThePegsButNotTheTarget) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(PegBoardTest, DragCursorsAreTransparentAroundTheFigure) {
-  for (const QImage& cursor : {PegDragCursor(), PegHintCursor()}) {
-    ASSERT_EQ(cursor.size(), QSize(32, 32));
-    EXPECT_EQ(qAlpha(cursor.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(cursor.pixel(15, 8)), 0);  // the upper half is empty
-    EXPECT_EQ(cursor.pixel(15, 24) | 0xFF000000u, qRgb(255, 255, 255));
-  }
-  EXPECT_EQ(PegDragCursor().pixel(kPegDragHotX, kPegDragHotY) | 0xFF000000u, kBlack);
-  EXPECT_EQ(PegHintCursor().pixel(kPegHintHotX, kPegHintHotY) | 0xFF000000u, kBlack);
-}
-
-}  // namespace

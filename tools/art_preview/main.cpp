@@ -104,10 +104,6 @@ int main(int argc, char** argv) {
   painter.drawImage(4, y + 4, snap.copy(0, 0, 270, 50));
   painter.drawImage(4, y + 60, snap.copy(260, 0, 262, 50));
   painter.drawImage(8, y + 60 + 53, DrawStartArrow(TableColour(0)));
-  // The peg drag cursors and the window icon.
-  painter.drawImage(300, y + 8, PegDragCursor());
-  painter.drawImage(340, y + 8, PegHintCursor());
-  painter.drawImage(380, y + 8, ThreeCardsIcon(renderer));
   painter.end();
 
   if (argc > 6) sheet = sheet.copy(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]));
