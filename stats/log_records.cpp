@@ -10,7 +10,9 @@ const char kCrLf[] = "\r\n";
 }
 
 std::string SignedNumber(long value) {
-  return (value < 0 ? "-" : "+") + std::to_string(value < 0 ? -value : value);
+  std::string text(1, value < 0 ? '-' : '+');
+  text += std::to_string(value < 0 ? -value : value);
+  return text;
 }
 
 std::string PadLeft(const std::string& text, size_t width) {
