@@ -14,9 +14,9 @@
 
 namespace kestrel {
 
-MatchController::MatchController(GameState& state, Options& options, Host& host, GameEngine& engine,
+MatchController::MatchController(GameState& state, Options& options, Host& host, Decisions& decisions, DealSource& deal,
                                  PatterTable& patter, Statistics& stats, ActivityLog& log)
-    : state_(state), options_(options), host_(host), engine_(engine), patter_(patter), stats_(stats), log_(log) {
+    : state_(state), options_(options), host_(host), decisions_(decisions), deal_(deal), patter_(patter), stats_(stats), log_(log) {
   ClearTable(model_);
 }
 
@@ -142,7 +142,7 @@ void MatchController::PlayMatch() {
     state_.intComputerMatchPoints = 0;
     state_.intPointDifferential = 0;
     ResetStatistics(stats_);
-    stats_.initialSeed = engine_.SeedOrPointer();
+    stats_.initialSeed = deal_.SeedOrPointer();
   }
   RefreshCaption();
   StartGame();
@@ -152,8 +152,8 @@ void MatchController::PlayMatch() {
   for (;;) {
     const bool resuming = state_.blnRestoring;
     StartGame();
-    LogIfGames(GameStartRecord(state_, resuming, state_.intHandsDealt, engine_.SourceIsDataFile(),
-                               engine_.SeedOrPointer(), playerName_, clock_ ? clock_() : std::string()));
+    LogIfGames(GameStartRecord(state_, resuming, state_.intHandsDealt, deal_.SourceIsDataFile(),
+                               deal_.SeedOrPointer(), playerName_, clock_ ? clock_() : std::string()));
     if (!PlayGame()) return;
     ChooseNextFirstDealer();
     SkipUnusedDeals();
@@ -174,7 +174,7 @@ void MatchController::ChooseNextFirstDealer() {
 
 void MatchController::SkipUnusedDeals() {
   while (state_.intHandsDealt < 17) {
-    engine_.DrawCards(13);
+    deal_.DrawCards(13);
     ++state_.intHandsDealt;
   }
 }
@@ -218,11 +218,11 @@ bool MatchController::PlayGame() {
 bool MatchController::CutForDeal() {
   if (state_.blnRestoring) return true;
   const auto firstDealer = static_cast<FirstDealer>(options_.intFirstDealer);
-  std::string record = MatchStartHead(playerName_, engine_.SeedOrPointer());
+  std::string record = MatchStartHead(playerName_, deal_.SeedOrPointer());
   if (firstDealer == FirstDealer::PlayerAlways || firstDealer == FirstDealer::ComputerAlways) {
     LogIfGames(MatchStartRecord(record + "Ignored"));
     for (;;) {
-      const std::string cut = engine_.DrawCards(2);
+      const std::string cut = deal_.DrawCards(2);
       if (cut.size() < 2 || CardRank(static_cast<unsigned char>(cut[0])) != CardRank(static_cast<unsigned char>(cut[1])))
         break;
     }
@@ -241,7 +241,7 @@ bool MatchController::CutForDeal() {
       return false;
     }
     model_.message.clear();
-    const std::string cut = engine_.DrawCards(2);
+    const std::string cut = deal_.DrawCards(2);
     playerCard = static_cast<unsigned char>(cut[0]);
     computerCard = static_cast<unsigned char>(cut[1]);
     record += MatchCutText(playerCard, computerCard);
@@ -264,7 +264,7 @@ bool MatchController::CutForDeal() {
 
 void MatchController::DealHand() {
   ClearTable(model_);
-  std::string cards = engine_.DrawCards(13);
+  std::string cards = deal_.DrawCards(13);
   state_.strDealCards = cards;
   state_.strStarter = cards.substr(12, 1);
   std::string& pone = state_.blnPlayerDeals ? state_.strComputerHand : state_.strPlayerHand;
@@ -296,7 +296,7 @@ bool MatchController::SelectDiscards() {
     b = recorder_->NextRecordedValue() - 1;
   } else {
     host_.SetBusy(true);
-    engine_.ChooseDiscards(state_, true, a, b);
+    decisions_.ChooseDiscards(state_, true, a, b);
     host_.SetBusy(false);
   }
   if (!ValidPair(a, b)) {  // an engine failure: lay away the last two
@@ -309,7 +309,7 @@ bool MatchController::SelectDiscards() {
   ShowHandsNow(true, true);
   int h1 = -1, h2 = -1;
   host_.SetBusy(true);
-  engine_.ChooseDiscards(state_, false, h1, h2);
+  decisions_.ChooseDiscards(state_, false, h1, h2);
   host_.SetBusy(false);
   if (!ValidPair(h1, h2)) {
     h1 = 4;

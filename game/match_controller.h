@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "game/game_engine.h"
+#include "game/deal_source.h"
+#include "game/decisions.h"
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/table_model.h"
@@ -28,7 +29,7 @@ class ActivityLog;
 
 class MatchController {
  public:
-  MatchController(GameState& state, Options& options, Host& host, GameEngine& engine, PatterTable& patter,
+  MatchController(GameState& state, Options& options, Host& host, Decisions& decisions, DealSource& deal, PatterTable& patter,
                   Statistics& stats, ActivityLog& log);
 
   // Collaborators and settings that have defaults.
@@ -117,7 +118,8 @@ class MatchController {
   GameState& state_;
   Options& options_;
   Host& host_;
-  GameEngine& engine_;
+  Decisions& decisions_;
+  DealSource& deal_;
   PatterTable& patter_;
   Statistics& stats_;
   ActivityLog& log_;

@@ -39,7 +39,7 @@ bool MatchController::PlayPegging() {
     const int left = player ? state_.intPlayerCardsLeft : state_.intComputerCardsLeft;
     if (!CanPlay(hand, left)) {
       if (!(player ? PlayerPlays() : ComputerPlays())) return false;
-      const int points = engine_.ScorePlay(state_.strPegSequence);
+      const int points = decisions_.ScorePlay(state_.strPegSequence);
       const bool scored = player ? PromptPlayerScore(std::max(points, 0), kScorePlay)
                                  : AnnounceComputerScore(std::max(points, 0), kScorePlay);
       if (!scored) return false;
@@ -65,7 +65,7 @@ bool MatchController::ComputerPlays() {
     position = recorder_->NextRecordedValue();
   } else {
     host_.SetBusy(true);
-    position = engine_.ChoosePlay(state_, true);
+    position = decisions_.ChoosePlay(state_, true);
     host_.SetBusy(false);
   }
   const int left = state_.intComputerCardsLeft;
@@ -80,7 +80,7 @@ bool MatchController::ComputerPlays() {
 bool MatchController::PlayerPlays() {
   const int left = state_.intPlayerCardsLeft;
   host_.SetBusy(true);
-  int hint = engine_.ChoosePlay(state_, false) - 1;
+  int hint = decisions_.ChoosePlay(state_, false) - 1;
   host_.SetBusy(false);
   if (hint < 0 || hint >= left ||
       state_.intCount + CardValue(static_cast<unsigned char>(state_.strPlayerHand[hint])) > 31)

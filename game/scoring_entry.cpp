@@ -167,7 +167,7 @@ bool MatchController::AddComputerPoints(int points, int category) {
 }
 
 bool MatchController::CountComputerHand() {
-  const int points = engine_.ScoreHand(state_.strComputerHand.substr(0, 4) + state_.strStarter, false);
+  const int points = decisions_.ScoreShowTotal(state_.strComputerHand.substr(0, 4) + state_.strStarter, false);
   UnderlineCounted(model_, 2);
   Update(kPartCards);
   if (!AnnounceComputerScore(std::max(points, 0), kScoreHand)) return false;
@@ -176,7 +176,7 @@ bool MatchController::CountComputerHand() {
 }
 
 bool MatchController::CountPlayerHand() {
-  const int points = engine_.ScoreHand(state_.strPlayerHand.substr(0, 4) + state_.strStarter, false);
+  const int points = decisions_.ScoreShowTotal(state_.strPlayerHand.substr(0, 4) + state_.strStarter, false);
   UnderlineCounted(model_, 0);
   Update(kPartCards);
   if (!PromptPlayerScore(std::max(points, 0), kScoreHand)) return false;
@@ -185,7 +185,7 @@ bool MatchController::CountPlayerHand() {
 }
 
 bool MatchController::CountCrib() {
-  const int points = engine_.ScoreHand(state_.Crib() + state_.strStarter, true);
+  const int points = decisions_.ScoreShowTotal(state_.Crib() + state_.strStarter, true);
   UnderlineCounted(model_, 1);
   Update(kPartCards);
   const bool ok = state_.blnPlayerDeals ? PromptPlayerScore(std::max(points, 0), kScoreCrib)
@@ -196,8 +196,8 @@ bool MatchController::CountCrib() {
 }
 
 std::string MatchController::HandBreakdown(const std::string& hand5, bool isCrib) {
-  const int total = engine_.ScoreHand(hand5, isCrib);
-  const int word = engine_.ParseHand(hand5, isCrib);
+  const int total = decisions_.ScoreShowTotal(hand5, isCrib);
+  const int word = decisions_.ParseShow(hand5, isCrib).Word();
   return HandBreakdownText(word < 0 ? 0 : word, total);
 }
 

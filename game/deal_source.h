@@ -1,7 +1,6 @@
-// What the match controller asks of the engine and the card source: the
-// deal, the two decisions (for either side), and the scoring. The program
-// answers it through the engine bridge and the card source; tests may
-// answer it directly.
+// What the match controller asks of the card source (the deal) and of the
+// saved-match record (decisions recorded and replayed). The engine's
+// decisions and scores come through Decisions (game/decisions.h).
 #pragma once
 
 #include <cstdint>
@@ -11,28 +10,14 @@
 
 namespace kestrel {
 
-class GameEngine {
+class DealSource {
  public:
-  virtual ~GameEngine() = default;
-
+  virtual ~DealSource() = default;
   // n distinct cards from the card source (the seed or pointer moves on).
   virtual std::string DrawCards(int n) = 0;
   // The card source's current seed or data-file pointer, and which it is.
   virtual int32_t SeedOrPointer() const = 0;
   virtual bool SourceIsDataFile() const = 0;
-
-  // The two cards to lay away from the six of the computer's hand
-  // (isComputer) or the player's: 0-based positions, first < second.
-  virtual void ChooseDiscards(const GameState& state, bool isComputer, int& first, int& second) = 0;
-  // The card to play for the side to move: 1-based position among its
-  // unplayed cards (the first cards-left characters of its hand string).
-  virtual int ChoosePlay(const GameState& state, bool isComputer) = 0;
-
-  // Points for the last card of a pegging sequence.
-  virtual int ScorePlay(const std::string& sequence) = 0;
-  // A hand of four cards followed by the starter: total, and breakdown word.
-  virtual int ScoreHand(const std::string& hand5, bool isCrib) = 0;
-  virtual int ParseHand(const std::string& hand5, bool isCrib) = 0;
 };
 
 // The saved-match record as the hand cycle sees it: decisions are recorded
