@@ -12,6 +12,9 @@
 namespace kestrel::testing {
 namespace {
 
+// Recorded with the engine of this revision (see SignatureOfAFixedMatch).
+constexpr uint64_t kMatchSignature = 0x7a579c2bc1ce05eeull;
+
 TEST(MatchFlow, EveryGameUsesSeventeenDealSlots) {
   for (int length : {0, 1}) {
     ControllerRig rig(777);
@@ -217,6 +220,30 @@ TEST(MatchFlow, AWholeMatchFromAFixedSeedLogsTheSameEveryTime) {
   EXPECT_NE(first.find(" Game 2: "), std::string::npos);
   EXPECT_NE(first.find(" -- points will be taken.\r\n"), std::string::npos);
   EXPECT_EQ(std::count(first.begin(), first.end(), '\n') > 40, true);
+}
+
+}  // namespace
+}  // namespace kestrel::testing
+
+namespace kestrel::testing {
+namespace {
+
+uint64_t Fnv1a(const std::string& text) {
+  uint64_t h = 1469598103934665603ull;
+  for (unsigned char c : text) {
+    h ^= c;
+    h *= 1099511628211ull;
+  }
+  return h;
+}
+
+// The activity log of a fixed match (date and time left out) with the
+// engine's own decisions for both sides. A change of this value means the
+// deal, the engine's choices, the scoring or the log layout changed: check
+// which, and record the new value only when the change is intended.
+TEST(MatchFlow, SignatureOfAFixedMatch) {
+  const std::string log = LogOfMatch(20261207, 6, true);
+  EXPECT_EQ(Fnv1a(log), kMatchSignature) << "log hash 0x" << std::hex << Fnv1a(log);
 }
 
 }  // namespace
