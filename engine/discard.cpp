@@ -6,7 +6,8 @@
 #include "engine/discard.h"
 
 #include "engine/crib_tables.h"
-#include "engine/interim_scoring.h"
+#include "engine/decisions.h"
+#include "engine/scoring.h"
 #include "engine/position_weight.h"
 
 namespace osprey {
@@ -34,7 +35,7 @@ KeptStats KeptHandStats(const uint8_t* kept, const uint8_t* dealt) {
       for (int k = 0; k < 6; ++k) dealtCard |= dealt[k] == starter;
       if (dealtCard) continue;
       five[4] = uint8_t(rank);
-      int pts = interim::ScoreShowTotal(five, false);
+      int pts = ScoreShowTotal(five, false);
       if (flushSuit & suit) pts += 1;
       if (nobsSuits & suit) pts += 1;
       sum += pts;
@@ -77,7 +78,7 @@ int Blend(int A, int c, uint32_t w, int lo, int hi, bool ownCrib) {
   return int(A + (ownCrib ? crib : -crib) + risk);
 }
 
-uint16_t ChooseDiscardFor(const uint8_t* cards, int dealerScore, int poneScore) {
+int16_t ChooseDiscard(const CardByte cards[6], int dealerScore, int poneScore) {
   const int needDealer = dealerScore >= 121 ? 0 : 121 - dealerScore;
   const int needPone = poneScore >= 121 ? 0 : 121 - poneScore;
   const uint32_t W = PositionWeight(dealerScore, poneScore);
@@ -124,7 +125,7 @@ uint16_t ChooseDiscardFor(const uint8_t* cards, int dealerScore, int poneScore) 
   }
   const int dealerChoice = sureDealer >= 0 ? sureDealer : bestDealer;
   const int poneChoice = surePone >= 0 ? surePone : bestPone;
-  return uint16_t(dealerChoice << 8 | poneChoice);
+  return int16_t(dealerChoice << 8 | poneChoice);
 }
 
 }  // namespace osprey

@@ -1,4 +1,5 @@
-// The computer's choice of two crib discards from six dealt cards.
+// The parts of the discard choice (ChooseDiscard in decisions.h): statistics
+// and bonuses of the kept four, and the blend of a candidate's value.
 #pragma once
 
 #include <cstdint>
@@ -25,9 +26,5 @@ int KeptSpread(const uint8_t* kept);
 // value, w the side's Fix0.16 weight, lo and hi the sure minimum and the
 // possible maximum, ownCrib the sign of the crib term.
 int Blend(int A, int c, uint32_t w, int lo, int hi, bool ownCrib);
-
-// Discards for six card bytes: high byte the dealer's choice, low byte the
-// pone's, each i + 16 * j with 0 <= i < j <= 5. Scores 0..120.
-uint16_t ChooseDiscardFor(const uint8_t* cards, int dealerScore, int poneScore);
 
 }  // namespace osprey

@@ -3,7 +3,8 @@
 // modelled from its role and its plays; a suit tie-break settles equal cards.
 #include "engine/peg_choice.h"
 
-#include "engine/interim_scoring.h"
+#include "engine/decisions.h"
+#include "engine/scoring.h"
 #include "engine/peg_history.h"
 #include "engine/peg_rank_weights.h"
 #include "engine/peg_search.h"
@@ -15,7 +16,7 @@ int PegAggression(const uint8_t* cards, int length, int moverPlayed, bool moverI
                   int moverScore, int opponentScore) {
   const int oppPlayed = length - 7;
   const uint8_t five[5] = {cards[0], cards[1], cards[2], cards[3], cards[6]};
-  const int hand = interim::ScoreShowTotal(five, false);
+  const int hand = ScoreShowTotal(five, false);
   // The last card's point goes to whoever has cards left to play.
   int moverEst = moverScore, oppEst = opponentScore;
   if (moverPlayed < oppPlayed) ++moverEst;
@@ -60,7 +61,7 @@ int ChoosePegCard(const uint8_t* cards, int length, int moverPlayed, bool moverI
   for (int i = moverPlayed; i < 4; ++i) {
     if (h.count + PegPip(cards[i]) > 31) continue;
     series[h.seriesLength] = cards[i];
-    if (interim::ScorePegCount(series, h.seriesLength + 1) >= need) return i + 1;
+    if (ScorePegCount(series, h.seriesLength + 1) >= need) return i + 1;
     ++fitting;
     onlyFit = i + 1;
   }
@@ -102,6 +103,12 @@ int ChoosePegCard(const uint8_t* cards, int length, int moverPlayed, bool moverI
     }
   }
   return choice;
+}
+
+int16_t ChoosePegPlay(const CardByte* cardBytes, int length, int held, bool moverIsDealer,
+                      bool countIsEmpty, int moverScore, int opponentScore) {
+  return int16_t(ChoosePegCard(cardBytes, length, 4 - held, moverIsDealer, countIsEmpty,
+                               moverScore, opponentScore));
 }
 
 }  // namespace osprey

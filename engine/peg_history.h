@@ -5,14 +5,14 @@
 
 #include <cstdint>
 
+#include "engine/scoring.h"
+
 namespace osprey {
 
 constexpr int kPlayBufferSize = 32;
 
-inline int PegPip(uint8_t card) {
-  int r = card & 15;
-  return r > 10 ? 10 : r;
-}
+// Pip value of a played card (a real card or a suit-less rank).
+inline int PegPip(uint8_t card) { return Pip(card); }
 
 struct PegHistory {
   uint8_t buffer[kPlayBufferSize] = {};  // played cards in play order, room behind

@@ -3,7 +3,7 @@
 // inference from how the opponent played.
 #include "engine/peg_rank_weights.h"
 
-#include "engine/interim_scoring.h"
+#include "engine/scoring.h"
 #include "engine/opponent_hands.h"
 
 namespace osprey {
@@ -105,11 +105,11 @@ void OpponentRankWeights(const uint8_t* cards, int length, const PegHistory& his
       ++nth;
       if (fits) {
         series[len] = card;
-        if (interim::ScorePegCount(series, len + 1) == 0) {
+        if (ScorePegCount(series, len + 1) == 0) {
           for (int j = 1; j <= 13; ++j) {
             if (j == rank || count + (j > 10 ? 10 : j) > 31) continue;
             series[len] = uint8_t(j);
-            if (interim::ScorePegCount(series, len + 1) > 0) weights[j] = HalfUp(weights[j]);
+            if (ScorePegCount(series, len + 1) > 0) weights[j] = HalfUp(weights[j]);
           }
         }
       }

@@ -1,7 +1,7 @@
 // Mover and opponent turns of the pegging look-ahead.
 #include "engine/peg_search.h"
 
-#include "engine/interim_scoring.h"
+#include "engine/scoring.h"
 #include "engine/peg_history.h"
 
 namespace osprey {
@@ -67,7 +67,7 @@ int OpponentTurn(SearchRecord r) {
   if (!(r.flags & 2)) {
     r.count = uint8_t(r.count + PegPip(r.buffer[r.seriesStart + r.length]));
     ++r.length;
-    base = 128 + 8 * interim::ScorePegCount(r.buffer + r.seriesStart, r.length);
+    base = 128 + 8 * ScorePegCount(r.buffer + r.seriesStart, r.length);
   } else {
     base = (r.flags & 1) ? 136 : 128;  // a go after the opponent's go earns the go point
   }
@@ -111,7 +111,7 @@ int OpponentTurn(SearchRecord r) {
     r.buffer[child.seriesStart + child.length] = uint8_t(k);
     ++child.length;
     child.count = uint8_t(child.count + pip);
-    const int s = interim::ScorePegCount(r.buffer + child.seriesStart, child.length);
+    const int s = ScorePegCount(r.buffer + child.seriesStart, child.length);
     if (child.count == 31) EndSeries(child);
     if (s != 0) ++child.horizon;
     --r.unseen[k];
