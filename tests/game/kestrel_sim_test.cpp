@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <string>
 
 #include "settings/options.h"
@@ -15,6 +14,19 @@ namespace kestrel::testing {
 namespace {
 
 std::string Sim() { return std::string(KESTREL_BIN_DIR) + "/kestrel-sim"; }
+
+// The game headers without their date and time (everything after the seed).
+std::string WithoutDateTime(std::string log) {
+  const std::string key = "  Seed: ";
+  for (size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1)) {
+    size_t end = at + key.size();
+    if (end < log.size() && log[end] == '-') ++end;
+    while (end < log.size() && log[end] >= '0' && log[end] <= '9') ++end;
+    const size_t lineEnd = log.find('\r', end);
+    if (lineEnd != std::string::npos) log.erase(end, lineEnd - end);
+  }
+  return log;
+}
 
 std::string RunSim(const ScratchDir& dir, int games, std::string& output) {
   Options o;
@@ -31,7 +43,7 @@ std::string RunSim(const ScratchDir& dir, int games, std::string& output) {
     ::pclose(pipe);
   }
   const std::string log = ScratchDir::Exists(dir.File("Ann.log")) ? ScratchDir::Get(dir.File("Ann.log")) : "";
-  return std::regex_replace(log, std::regex("(  Seed: -?[0-9]+)  [^\r]*"), "$1");
+  return WithoutDateTime(log);
 }
 
 TEST(KestrelSim, AFixedSeedGivesTheSameLogEveryRun) {
