@@ -70,12 +70,16 @@ int ChoosePegCard(const uint8_t* cards, int length, int moverPlayed, bool moverI
   uint8_t weights[16];
   OpponentRankWeights(cards, length, h, moverIsDealer, weights);
 
+  SearchContext context;
+  context.unseen = unseen;
+  context.weights = weights;
+  context.buffer = h.buffer;
+  context.cards = cards;
+  context.aggression =
+      PegAggression(cards, length, moverPlayed, moverIsDealer, moverScore, opponentScore);
   SearchRecord record;
-  record.unseen = unseen;
-  record.weights = weights;
-  record.buffer = h.buffer;
-  record.cards = cards;
-  record.seriesStart = h.seriesStart;
+  record.context = &context;
+  record.seriesStart = uint8_t(h.seriesStart);
   record.flags = h.opponentSaidGo ? 1 : 0;
   record.floor = uint8_t(h.floor);
   for (int i = moverPlayed; i < 4; ++i) record.held |= uint8_t(8 >> i);
@@ -83,8 +87,6 @@ int ChoosePegCard(const uint8_t* cards, int length, int moverPlayed, bool moverI
   record.count = uint8_t(h.count);
   record.length = uint8_t(h.seriesLength);
   record.horizon = 1;
-  record.aggression =
-      uint8_t(PegAggression(cards, length, moverPlayed, moverIsDealer, moverScore, opponentScore));
   uint8_t best = 0;
   MoverTurn(record, &best);
 
