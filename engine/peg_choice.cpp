@@ -17,28 +17,25 @@ int PegAggression(const uint8_t* cards, int length, int moverPlayed, bool moverI
   const int oppPlayed = length - 7;
   const uint8_t five[5] = {cards[0], cards[1], cards[2], cards[3], cards[6]};
   const int hand = ScoreShowTotal(five, false);
-  // The last card's point goes to whoever has cards left to play.
+  // The last card's point is expected for the player with more cards left.
   int moverEst = moverScore, oppEst = opponentScore;
   if (moverPlayed < oppPlayed) ++moverEst;
   else ++oppEst;
 
-  bool usePosition;
   if (moverIsDealer) {
     if (moverEst + (4 - moverPlayed) >= 121) return 0;
     if (oppEst >= 106) return 255;
-    usePosition = true;
   } else {
     if (oppEst >= 121) return 0;
-    if (moverEst + hand < 121) usePosition = true;
-    else if (oppEst + 4 - oppPlayed <= 121) return 255;
-    else usePosition = true;
+    if (moverEst + hand >= 121 && oppEst + 4 - oppPlayed <= 121) return 255;
   }
-  (void)usePosition;
 
-  // Scores expected at the show, each kept within 0..120.
-  auto clampScore = [](int s) { return s < 0 ? 0 : (s > 120 ? 120 : s); };
-  const int moverShow = clampScore(moverScore - moverPlayed + hand - 8);
-  const int oppShow = clampScore(opponentScore - oppPlayed);
+  // Otherwise the position weight of the scores expected at the show. An
+  // estimate below 0 counts as 0 (not as a score near 256, which would read
+  // as a game already won); one past 120 needs nothing more.
+  const auto atLeastZero = [](int s) { return s < 0 ? 0 : s; };
+  const int moverShow = atLeastZero(moverScore - moverPlayed + hand - 8);
+  const int oppShow = atLeastZero(opponentScore - oppPlayed);
   const uint32_t W = moverIsDealer ? PositionWeight(moverShow, oppShow)
                                    : PositionWeight(oppShow, moverShow);
   const uint32_t w = moverIsDealer ? W : OtherSideWeight(W);

@@ -142,6 +142,10 @@ TEST(Aggression, EndGameRulesAndTheNeutralPosition) {
   EXPECT_EQ(osprey::PegAggression(weak.data(), 8, 0, true, 0, 40),
             osprey::PegAggression(weak.data(), 8, 0, true, 8, 40));
   EXPECT_GT(osprey::PegAggression(weak.data(), 8, 0, true, 0, 40), 0);
+  // Likewise the opponent's estimate (its score less its played cards).
+  const auto two = Bytes("Ks 2d 7c 9d Jc Ts Ah 8h 6h");
+  EXPECT_EQ(osprey::PegAggression(two.data(), 9, 0, true, 40, 0),
+            osprey::PegAggression(two.data(), 9, 0, true, 40, 2));
 }
 
 TEST(PegSearch, AModelWithoutWeightStillGivesAValue) {
