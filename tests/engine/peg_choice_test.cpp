@@ -49,16 +49,16 @@ TEST(PegChoice, ReferenceDecisions) {
 }
 
 TEST(PegChoice, ImmediateRules) {
-  // The pone led 7s, the dealer an Ace (8); the pone at 118 needs 3: 7h makes
-  // 15 and a pair (4) and is played at once, although Kd comes first.
-  EXPECT_EQ(CallPeg(CardString("7s Kd 7h 9c 2s 3s 4d Ac"), 3, false, false, 118, 50), 3);
-  // At 110 it needs 11: no card pegs out, and with both fitting the search decides.
-  const int r = CallPeg(CardString("7s Kd 7h 9c 2s 3s 4d Ac"), 3, false, false, 110, 50);
-  EXPECT_GE(r, 2);
-  // 10 + 10 = 20: of Kd, 9c, Qh only the 9 fits on 20 + ... make the count 25.
-  // Pone Ts, dealer Qs (20), pone 5c (25), dealer Ac (26): of Kd 9c 4h only 4h fits.
+  // The pone led 7s, the dealer a 4 (11): the pone's 4h makes 15 and a pair
+  // (4 points). At 118 it needs 3 and plays it at once; at 117 it needs 4,
+  // which the 4h still gives.
+  const std::string fifteenAndPair = CardString("7s Kd 4h 9c 2s 3s Qd 4c");
+  EXPECT_EQ(CallPeg(fifteenAndPair, 3, false, false, 118, 50), 3);
+  EXPECT_EQ(CallPeg(fifteenAndPair, 3, false, false, 117, 50), 3);
+  // Pone Ts, dealer Qs (20), pone 5c (25), dealer Ac (26): of Kd and 4h only
+  // the 4h fits, and it is played without a search.
   EXPECT_EQ(CallPeg(CardString("Ts 5c Kd 4h 2s 3s 6d Qs Ac"), 2, false, false, 0, 0), 4);
-  // Nothing fits on 26 from Kd 9c: 0.
+  // Nothing fits on 26 from Kd and 9c: 0.
   EXPECT_EQ(CallPeg(CardString("Ts 5c Kd 9c 2s 3s 6d Qs Ac"), 2, false, false, 0, 0), 0);
 }
 
