@@ -17,28 +17,25 @@ int PegAggression(const uint8_t* cards, int length, int moverPlayed, bool moverI
   const int oppPlayed = length - 7;
   const uint8_t five[5] = {cards[0], cards[1], cards[2], cards[3], cards[6]};
   const int hand = ScoreShowTotal(five, false);
-  // The last card's point goes to whoever has cards left to play.
+  // The last card's point is expected for the player with more cards left.
   int moverEst = moverScore, oppEst = opponentScore;
   if (moverPlayed < oppPlayed) ++moverEst;
   else ++oppEst;
 
-  bool usePosition;
   if (moverIsDealer) {
     if (moverEst + (4 - moverPlayed) >= 121) return 0;
     if (oppEst >= 106) return 255;
-    usePosition = true;
   } else {
     if (oppEst >= 121) return 0;
-    if (moverEst + hand < 121) usePosition = true;
-    else if (oppEst + 4 - oppPlayed <= 121) return 255;
-    else usePosition = true;
+    if (moverEst + hand >= 121 && oppEst + 4 - oppPlayed <= 121) return 255;
   }
-  (void)usePosition;
 
-  // Scores expected at the show, each kept within 0..120.
-  auto clampScore = [](int s) { return s < 0 ? 0 : (s > 120 ? 120 : s); };
-  const int moverShow = clampScore(moverScore - moverPlayed + hand - 8);
-  const int oppShow = clampScore(opponentScore - oppPlayed);
+  // Otherwise the position weight of the scores expected at the show. An
+  // estimate below 0 counts as 0 (not as a score near 256, which would read
+  // as a game already won); one past 120 needs nothing more.
+  const auto atLeastZero = [](int s) { return s < 0 ? 0 : s; };
+  const int moverShow = atLeastZero(moverScore - moverPlayed + hand - 8);
+  const int oppShow = atLeastZero(opponentScore - oppPlayed);
   const uint32_t W = moverIsDealer ? PositionWeight(moverShow, oppShow)
                                    : PositionWeight(oppShow, moverShow);
   const uint32_t w = moverIsDealer ? W : OtherSideWeight(W);
@@ -70,12 +67,16 @@ int ChoosePegCard(const uint8_t* cards, int length, int moverPlayed, bool moverI
   uint8_t weights[16];
   OpponentRankWeights(cards, length, h, moverIsDealer, weights);
 
+  SearchContext context;
+  context.unseen = unseen;
+  context.weights = weights;
+  context.buffer = h.buffer;
+  context.cards = cards;
+  context.aggression =
+      PegAggression(cards, length, moverPlayed, moverIsDealer, moverScore, opponentScore);
   SearchRecord record;
-  record.unseen = unseen;
-  record.weights = weights;
-  record.buffer = h.buffer;
-  record.cards = cards;
-  record.seriesStart = h.seriesStart;
+  record.context = &context;
+  record.seriesStart = uint8_t(h.seriesStart);
   record.flags = h.opponentSaidGo ? 1 : 0;
   record.floor = uint8_t(h.floor);
   for (int i = moverPlayed; i < 4; ++i) record.held |= uint8_t(8 >> i);
@@ -83,8 +84,6 @@ int ChoosePegCard(const uint8_t* cards, int length, int moverPlayed, bool moverI
   record.count = uint8_t(h.count);
   record.length = uint8_t(h.seriesLength);
   record.horizon = 1;
-  record.aggression =
-      uint8_t(PegAggression(cards, length, moverPlayed, moverIsDealer, moverScore, opponentScore));
   uint8_t best = 0;
   MoverTurn(record, &best);
 

@@ -35,18 +35,31 @@ void EndSeries(SearchRecord& r) {
 }  // namespace
 
 int MoverTurn(SearchRecord r, uint8_t* bestCards) {
+  const SearchContext& ctx = *r.context;
   r.flags &= uint8_t(~2);
   int best = 0;
   uint8_t set = 0;
   bool played = false;
+  // The search sees ranks only, so a second card of a rank already tried
+  // has that card's value.
+  int rankValue[16];
+  uint16_t ranksTried = 0;
   for (int i = 0; i < 4; ++i) {
     const uint8_t bit = uint8_t(8 >> i);
-    if (!(r.held & bit) || r.count + PegPip(r.cards[i]) > 31) continue;
+    if (!(r.held & bit) || r.count + PegPip(ctx.cards[i]) > 31) continue;
     played = true;
-    r.buffer[r.seriesStart + r.length] = r.cards[i];
-    SearchRecord child = r;
-    child.held &= uint8_t(~bit);
-    const int v = OpponentTurn(child);
+    const int rank = ctx.cards[i] & 15;
+    int v;
+    if (ranksTried & (1u << rank)) {
+      v = rankValue[rank];
+    } else {
+      ctx.buffer[r.seriesStart + r.length] = ctx.cards[i];
+      SearchRecord child = r;
+      child.held &= uint8_t(~bit);
+      v = OpponentTurn(child);
+      rankValue[rank] = v;
+      ranksTried |= uint16_t(1u << rank);
+    }
     if (v > best) {
       best = v;
       set = bit;
@@ -63,11 +76,12 @@ int MoverTurn(SearchRecord r, uint8_t* bestCards) {
 }
 
 int OpponentTurn(SearchRecord r) {
+  SearchContext& ctx = *r.context;
   int base;
   if (!(r.flags & 2)) {
-    r.count = uint8_t(r.count + PegPip(r.buffer[r.seriesStart + r.length]));
+    r.count = uint8_t(r.count + PegPip(ctx.buffer[r.seriesStart + r.length]));
     ++r.length;
-    base = 128 + 8 * ScorePegCount(r.buffer + r.seriesStart, r.length);
+    base = 128 + 8 * ScorePegCount(ctx.buffer + r.seriesStart, r.length);
   } else {
     base = (r.flags & 1) ? 136 : 128;  // a go after the opponent's go earns the go point
   }
@@ -75,7 +89,7 @@ int OpponentTurn(SearchRecord r) {
 
   if (r.held == 0 && r.unknown == 0) {
     if (r.count == 0) return base;
-    return (r.flags & 2) ? base - r.aggression / 8 : base + 8;  // the last card
+    return (r.flags & 2) ? base - ctx.aggression / 8 : base + 8;  // the last card
   }
   if ((r.flags & 1) || r.unknown == 0 || r.floor + r.count > 31) {
     r.flags |= 1;
@@ -100,7 +114,7 @@ int OpponentTurn(SearchRecord r) {
   --r.unknown;
   uint32_t noPlayWeight = 0, quietWeight = 0, quietSum = 0, scoringWeight = 0, scoringSum = 0;
   for (int k = r.floor; k <= 13; ++k) {
-    const uint32_t w = (uint32_t(r.unseen[k]) * r.weights[k] + 2) / 4;
+    const uint32_t w = (uint32_t(ctx.unseen[k]) * ctx.weights[k] + 2) / 4;
     if (w == 0) continue;
     const int pip = k > 10 ? 10 : k;
     if (r.count + pip > 31) {
@@ -108,20 +122,20 @@ int OpponentTurn(SearchRecord r) {
       continue;
     }
     SearchRecord child = r;
-    r.buffer[child.seriesStart + child.length] = uint8_t(k);
+    ctx.buffer[child.seriesStart + child.length] = uint8_t(k);
     ++child.length;
     child.count = uint8_t(child.count + pip);
-    const int s = ScorePegCount(r.buffer + child.seriesStart, child.length);
+    const int s = ScorePegCount(ctx.buffer + child.seriesStart, child.length);
     if (child.count == 31) EndSeries(child);
     if (s != 0) ++child.horizon;
-    --r.unseen[k];
+    --ctx.unseen[k];
     int v = MoverTurn(child);
-    ++r.unseen[k];
+    ++ctx.unseen[k];
     if (s == 0) {
       quietWeight += w;
       quietSum += uint32_t(v) * w;
     } else {
-      int cost = r.aggression * s / 4;
+      int cost = ctx.aggression * s / 4;
       while (cost > 255) {
         v = v > 128 ? v - 128 : 0;
         cost -= 256;

@@ -49,16 +49,16 @@ TEST(PegChoice, ReferenceDecisions) {
 }
 
 TEST(PegChoice, ImmediateRules) {
-  // The pone led 7s, the dealer an Ace (8); the pone at 118 needs 3: 7h makes
-  // 15 and a pair (4) and is played at once, although Kd comes first.
-  EXPECT_EQ(CallPeg(CardString("7s Kd 7h 9c 2s 3s 4d Ac"), 3, false, false, 118, 50), 3);
-  // At 110 it needs 11: no card pegs out, and with both fitting the search decides.
-  const int r = CallPeg(CardString("7s Kd 7h 9c 2s 3s 4d Ac"), 3, false, false, 110, 50);
-  EXPECT_GE(r, 2);
-  // 10 + 10 = 20: of Kd, 9c, Qh only the 9 fits on 20 + ... make the count 25.
-  // Pone Ts, dealer Qs (20), pone 5c (25), dealer Ac (26): of Kd 9c 4h only 4h fits.
+  // The pone led 7s, the dealer a 4 (11): the pone's 4h makes 15 and a pair
+  // (4 points). At 118 it needs 3 and plays it at once; at 117 it needs 4,
+  // which the 4h still gives.
+  const std::string fifteenAndPair = CardString("7s Kd 4h 9c 2s 3s Qd 4c");
+  EXPECT_EQ(CallPeg(fifteenAndPair, 3, false, false, 118, 50), 3);
+  EXPECT_EQ(CallPeg(fifteenAndPair, 3, false, false, 117, 50), 3);
+  // Pone Ts, dealer Qs (20), pone 5c (25), dealer Ac (26): of Kd and 4h only
+  // the 4h fits, and it is played without a search.
   EXPECT_EQ(CallPeg(CardString("Ts 5c Kd 4h 2s 3s 6d Qs Ac"), 2, false, false, 0, 0), 4);
-  // Nothing fits on 26 from Kd 9c: 0.
+  // Nothing fits on 26 from Kd and 9c: 0.
   EXPECT_EQ(CallPeg(CardString("Ts 5c Kd 9c 2s 3s 6d Qs Ac"), 2, false, false, 0, 0), 0);
 }
 
@@ -142,6 +142,10 @@ TEST(Aggression, EndGameRulesAndTheNeutralPosition) {
   EXPECT_EQ(osprey::PegAggression(weak.data(), 8, 0, true, 0, 40),
             osprey::PegAggression(weak.data(), 8, 0, true, 8, 40));
   EXPECT_GT(osprey::PegAggression(weak.data(), 8, 0, true, 0, 40), 0);
+  // Likewise the opponent's estimate (its score less its played cards).
+  const auto two = Bytes("Ks 2d 7c 9d Jc Ts Ah 8h 6h");
+  EXPECT_EQ(osprey::PegAggression(two.data(), 9, 0, true, 40, 0),
+            osprey::PegAggression(two.data(), 9, 0, true, 40, 2));
 }
 
 TEST(PegSearch, AModelWithoutWeightStillGivesAValue) {
@@ -149,14 +153,16 @@ TEST(PegSearch, AModelWithoutWeightStillGivesAValue) {
   uint8_t unseen[16], weights[16] = {}, buffer[osprey::kPlayBufferSize] = {};
   for (auto& u : unseen) u = 3;
   const auto cards = Bytes("3s 4d 9c Qd");
+  osprey::SearchContext context;
+  context.unseen = unseen;
+  context.weights = weights;
+  context.buffer = buffer;
+  context.cards = cards.data();
+  context.aggression = 64;
   osprey::SearchRecord r;
-  r.unseen = unseen;
-  r.weights = weights;
-  r.buffer = buffer;
-  r.cards = cards.data();
+  r.context = &context;
   r.held = 0xF;
   r.unknown = 4;
-  r.aggression = 64;
   r.count = 0;
   uint8_t best = 0;
   const int v = osprey::MoverTurn(r, &best);
