@@ -1,0 +1,276 @@
+// frmKestrel: the program's one main window. It holds the fixed 530 x 268
+// game panel centred in a bordered client area, the card rows, the peg board,
+// the button strip, the message line, the pop-up panels, the menus and the
+// keyboard handling, and it runs the wait: a nested event loop that blocks
+// until an input handler answers the pending wait code.
+#pragma once
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+#include "settings/options.h"
+#include "ui/board_view.h"
+#include "ui/button_strip.h"
+#include "ui/card_image.h"
+
+namespace kestrel {
+
+class ClientArea;
+
+class FrmKestrel : public QMainWindow {
+  Q_OBJECT
+ public:
+  FrmKestrel(GameState& state, Options& options, QWidget* parent = nullptr);
+  ~FrmKestrel() override;
+
+  GameState& State() { return state_; }
+  Options& Opts() { return options_; }
+
+  // --- Geometry (fixed pixel layout) ---
+  static constexpr int kClientMinWidth = 560;
+  static constexpr int kClientMinHeight = 278;
+  static constexpr int kPanelWidth = 530;
+  static constexpr int kPanelHeight = 268;
+  static constexpr int kPopupHeight = 225;
+
+  // Sets the outer size so that the client area is exactly 560 x 278 and
+  // centres the window on the screen.
+  void LayoutAtStart();
+  // Enforces the minimum size and centres the game panel and the pop-ups.
+  void ArrangeWindow();
+  // Recolours every region for intBackgroundIndex and redraws.
+  void ApplyBackground();
+  QColor TableColor() const;
+  // Rebuilds the caption from the match totals.
+  void RefreshCaption();
+
+  // --- The wait ---
+  // Shows the message, stores the code, and dispatches events until the
+  // wait state changes. True when the action answering the code happened.
+  bool WaitForUser(const QString& message, int16_t code);
+  // Dispatches events, blocking, until the wait state leaves `code` (used by
+  // WaitForUser and by the match controller through the host).
+  void PumpWhileWaiting(int16_t code);
+  // Runs the match loop from the first activation until the window unloads.
+  void SetMatchLoop(std::function<void()> playMatch) { playMatch_ = std::move(playMatch); }
+  void RunMatchLoop();
+  bool Unloading() const { return blnUnloading_; }
+
+  // --- Message line, button, keyboard menu ---
+  void ShowMessage(const QString& text);
+  QString MessageText() const { return messageText_; }
+  void DrawButtonStrip();
+  void UpdateKeyboardMenu();
+  bool ButtonEnabled() const;
+  void MoveCardCursor(int position, int waitState);
+  void HideCardCursor();
+  void DoAutomatic();
+  void SetKeyMode(int mode);
+  int KeyMode() const { return intKeyMode_; }
+
+  // --- Pegging by hand ---
+  // Around each scoring prompt: arrow, draggable back peg, target, hint.
+  void BeginPegPrompt();
+  void EndPegPrompt();
+  void SetPegHint();
+  // The I-beam over the recommended cards while a card choice is awaited
+  // (slots as shown; -1 for none).
+  void SetCardHint(int slot1, int slot2);
+  void PegAhead();
+  void PegBack();
+  void PegAnchor();
+  // Places the four pegs from the game state.
+  void ShowPegs();
+  int BackPegReading() const;
+
+  // --- Menu commands of this window ---
+  void ShowAbout();
+  void OpenHelpContents();
+  void NewMatch();
+  // Shows a message and waits for Continue with whatever prompt is pending
+  // put back afterwards; False when the wait was abandoned.
+  bool PauseForContinue(const QString& message);
+  // The New Seed or Pointer panel: shows the texts, waits for Continue and
+  // returns the trimmed entry ("" when blank or abandoned).
+  QString RunSeedPanel(const QString& message1, const QString& current, const QString& message);
+
+  // --- Hooks the session installs for behaviour owned elsewhere ---
+  std::function<void(int slot)> onCardClicked;         // a click on player slot 0..11
+  std::function<void()> onAutomatic;                    // the button's action
+  std::function<void()> onShutdown;                     // settings and match written back
+  std::function<void(QAction*)> onOptionChanged;        // after an Options item changed
+  std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
+  std::function<void(const QString& title, const QString& text)> onWarning;  // message boxes
+  std::function<void(int phase)> onBackAnimation;        // dog-ear deck speckles
+  std::function<QString(int index)> patterText;         // patter line by situation
+  // Called on every pass of the wait before it blocks; a scripted user in
+  // the tests acts from here.
+  std::function<void(int16_t code)> onWaitPass;
+
+  // --- Elements (named as the layout names them) ---
+  ClientArea* client = nullptr;
+  QWidget* picContainer = nullptr;
+  QWidget* frameHi = nullptr;
+  QWidget* frameLo = nullptr;
+  BoardView* picBoard = nullptr;
+  QLabel* imgStartPtr = nullptr;
+  ButtonStrip* picButton = nullptr;
+  QLabel* lblMessage = nullptr;
+  QLabel* lblNamePrompt = nullptr;
+  QLabel* lblName = nullptr;
+  QFrame* frameDetails = nullptr;
+  QLabel* lblDetails = nullptr;
+  CardImage* imgHiCard[8] = {};
+  CardImage* imgLoCard[12] = {};
+  CardImage* imgLeftBack = nullptr;
+  CardImage* imgRightBack = nullptr;
+  CardImage* imgLeftCut = nullptr;
+  CardImage* imgRightCut = nullptr;
+  QLabel* lblCount = nullptr;
+  QLabel* lblLeftGo = nullptr;
+  QLabel* lblRightGo = nullptr;
+  CardImage* imgBlackHz = nullptr;
+  CardImage* imgBlackVt = nullptr;
+
+  // Pop-up panels.
+  QFrame* frameNew = nullptr;
+  QLabel* lblNewMessage[3] = {};
+  QLabel* lblNewPrompt = nullptr;
+  QLineEdit* txtPlayer = nullptr;
+  CardImage* imgNewCardLeft = nullptr;
+  CardImage* imgNewCardRight = nullptr;
+  QFrame* frameSeed = nullptr;
+  QLabel* lblSeedMessage[3] = {};
+  QLabel* lblNewSeed = nullptr;
+  QLineEdit* txtSeed = nullptr;
+  QLabel* lblCurrent = nullptr;
+  QLabel* lblSeed = nullptr;
+  CardImage* imgSeedCardLeft = nullptr;
+  CardImage* imgSeedCardRight = nullptr;
+  QFrame* frameHistory = nullptr;
+  QPlainTextEdit* txtHistory = nullptr;
+  QFrame* frameAbout = nullptr;
+  QLabel* lblAboutMessageTop = nullptr;
+  QLabel* lblAboutMessageLeft = nullptr;
+  QLabel* lblAboutMessageRight = nullptr;
+  QLabel* lblAboutMessageBot = nullptr;
+  CardImage* imgAboutCardLeft = nullptr;
+  CardImage* imgAboutCardRight = nullptr;
+  QFrame* frameDeck = nullptr;
+  CardImage* imgCard[52] = {};
+
+  // Menus.
+  QMenu* mnuFile = nullptr;
+  QAction* mnuFileNewMatch = nullptr;
+  QMenu* mnuFilePlayer = nullptr;
+  QAction* mnuFilePlayerList[13] = {};  // 1..12
+  QAction* mnuFilePlayerNew = nullptr;
+  QAction* mnuFileShowHistory = nullptr;
+  QAction* mnuFileAppendHistory = nullptr;
+  QAction* mnuFileExit = nullptr;
+  QMenu* mnuOptions = nullptr;
+  QAction* mnuOptionsHints = nullptr;
+  QAction* mnuOptionsDetails = nullptr;
+  QAction* mnuOptionsAutoplay = nullptr;
+  QAction* mnuOptionsAutoscore = nullptr;
+  QAction* mnuOptionsSort = nullptr;
+  QAction* mnuOptionsNonStop = nullptr;
+  std::vector<QAction*> mnuOptionsWeightsAry, mnuOptionsPenaltyAry, mnuOptionsLengthAry,
+      mnuOptionsFirstAry, mnuOptionsLogAry, mnuOptionsBackgroundAry;
+  QAction* mnuOptionsSourceDefault = nullptr;
+  QAction* mnuOptionsSourceDataFile = nullptr;
+  QAction* mnuOptionsSourceSetSeed = nullptr;
+  QAction* mnuOptionsLogName = nullptr;
+  QAction* mnuOptionsStyleDefault = nullptr;
+  QAction* mnuOptionsStyleDogears = nullptr;
+  QAction* mnuOptionsStyleCustom = nullptr;
+  QAction* mnuOptionsStyleSave = nullptr;
+  QAction* mnuOptionsStyleView = nullptr;
+  QAction* mnuOptionsPatterHide = nullptr;
+  QAction* mnuOptionsPatterDefault = nullptr;
+  QAction* mnuOptionsPatterCustom = nullptr;
+  QAction* mnuOptionsPatterSave = nullptr;
+  QAction* mnuOptionsSoundsDisable = nullptr;
+  QAction* mnuOptionsSoundsDefault = nullptr;
+  QAction* mnuOptionsSoundsCustom = nullptr;
+  QAction* mnuOptionsSoundsWin = nullptr;
+  QAction* mnuOptionsSoundsLoss = nullptr;
+  QMenu* mnuKeyboard = nullptr;
+  QAction* mnuKeyboardCardRight = nullptr;
+  QAction* mnuKeyboardCardLeft = nullptr;
+  QAction* mnuKeyboardCardSelect = nullptr;
+  QAction* mnuKeyboardPeg[4] = {};  // 1 Ahead, 2 Back, 3 Anchor
+  QAction* mnuKeyboardContinue = nullptr;
+  QAction* mnuKeyboardAutomatic = nullptr;
+  QAction* mnuKeyboardMinimize = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QAction* mnuHelpContents = nullptr;
+  QAction* mnuHelpContext = nullptr;
+  QAction* mnuHelpAbout = nullptr;
+
+  // Applies the option check marks and radio groups from the options record.
+  void ApplyOptionsToMenus();
+  // Disables New Match, Change Player and the Options menu (locked play).
+  void ApplyLock();
+
+  // The help document beside the program.
+  static QString HelpDocumentPath();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void BuildPanel();
+  void BuildPopups();
+  void BuildMenus();
+  QFrame* MakePopup();
+  bool HandleKeyDown(QKeyEvent* key);
+  bool HandleCharacter(QKeyEvent* key);
+  void CardSelect();
+  void Continue();
+  void ToggleNonStop();
+  void AnswerWait();
+  void AdvanceBackAnimation();
+  QAction* AddCheck(QMenu* menu, const QString& caption, const QKeySequence& key, bool* value);
+  std::vector<QAction*> AddRadio(QMenu* menu, const QStringList& captions, int16_t* value,
+                                 bool applyBackground = false);
+
+  GameState& state_;
+  Options& options_;
+  QString messageText_;
+  int intKeyMode_ = 0;
+  bool blnLayoutBusy_ = false;
+  bool blnUnloading_ = false;
+  bool activated_ = false;
+  bool loopRunning_ = false;
+  bool shutdownDone_ = false;
+  int intBackAnimation_ = 0;
+  std::function<void()> playMatch_;
+};
+
+// The client area: the table colour and the raised double border.
+class ClientArea : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ClientArea(FrmKestrel* window);
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+ private:
+  FrmKestrel* window_;
+};
+
+}  // namespace kestrel

@@ -1,0 +1,38 @@
+// The caption and the About panel's texts.
+#include "ui/window_texts.h"
+
+#include "game/game_state.h"
+
+namespace kestrel {
+
+QString MatchCaption(const GameState& state) {
+  if (state.intGamesPlayed == 0) return "Kestrel";
+  const int32_t diff = state.intPointDifferential;
+  const QString signedDiff = (diff < 0 ? QString("-") : QString("+")) +
+                             QString::number(diff < 0 ? -static_cast<int64_t>(diff) : diff);
+  return QString("Kestrel") + "  -  Games: " + QString::number(state.intGamesPlayed) +
+         "   Match Score:  " + QString::number(state.intPlayerMatchPoints) + "/" +
+         QString::number(state.intComputerMatchPoints) + "   Point Differential:  " + signedDiff;
+}
+
+QString DisplayScaleLine(int twipsX, int twipsY) {
+  if (twipsX == 15 && twipsY == 15) return "Small fonts have been detected (15 twips/pixel).";
+  if (twipsX == 12 && twipsY == 12) return "Large fonts have been detected (12 twips/pixel).";
+  return "Custom fonts detected (X = " + QString::number(twipsX) + " and Y = " +
+         QString::number(twipsY) + " twips/pixel).";
+}
+
+AboutTexts BuildAboutTexts(int twipsX, int twipsY) {
+  AboutTexts t;
+  t.top = QString("Kestrel (02 Jan 19)  by the Kestrel developers\n") +
+          "First written as a 16-bit program, later rebuilt as a 32-bit one;\n" +
+          "the rules, the files and the engine's judgement are unchanged.\n" +
+          "Requires at least Windows 3.1, VGA , and...";
+  t.left = "KESTREL32.EXE\nKESTRELHELP32.PDF\nOSPREY32.DLL\nWIDGET RUNTIME";
+  t.right = "Program\nGame rules, tips, etc.\nScoring/decision routines\nWindows, menus and sound";
+  t.bottom = QString("Update motivated by/tested under 64-bit Windows 10.\n") +
+             DisplayScaleLine(twipsX, twipsY);
+  return t;
+}
+
+}  // namespace kestrel

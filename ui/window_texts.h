@@ -1,0 +1,24 @@
+// Texts the window builds: the caption with the match score and the four
+// texts of the About panel.
+#pragma once
+
+#include <QString>
+
+namespace kestrel {
+
+struct GameState;
+
+// "Kestrel" alone before the first finished game of a match, otherwise with
+// the games, the match score and the point differential (sign always shown).
+QString MatchCaption(const GameState& state);
+
+struct AboutTexts {
+  QString top, left, right, bottom;
+};
+// twipsX and twipsY: the display's twips per pixel (1440 / logical DPI).
+AboutTexts BuildAboutTexts(int twipsX, int twipsY);
+
+// The display-scale line of the About panel.
+QString DisplayScaleLine(int twipsX, int twipsY);
+
+}  // namespace kestrel
