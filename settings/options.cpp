@@ -2,7 +2,10 @@
 #include "settings/options.h"
 
 #include <cctype>
+#include <cmath>
+#include <chrono>
 #include <limits>
+#include <random>
 
 namespace kestrel {
 
@@ -70,6 +73,34 @@ std::string FormatOptionsRecord(const Options& o) {
          b(o.blnAutoscore) + "," + b(o.blnSort) + "," + n(o.intWeights) + "," + n(o.intPenalty) + "," +
          n(o.intGameLength) + "," + n(o.intFirstDealer) + "," + n(o.intCardSource) + "," + n(o.intLogLevel) +
          "," + n(o.intDeckStyle) + "," + n(o.intPatter) + "," + n(o.intSounds) + "," + n(o.intBackgroundIndex);
+}
+
+std::string ParseDogEars(const std::string& text) {
+  std::string set;
+  for (int32_t v : ParseNumberList(text, 13)) {
+    if (v < 1 || v > 52) continue;
+    char card = static_cast<char>(v - 1);
+    if (set.find(card) == std::string::npos) set += card;
+  }
+  return set;
+}
+
+std::string FormatDogEars(const std::string& cards) {
+  if (cards.empty()) return "0";
+  std::string out;
+  for (char c : cards) {
+    if (!out.empty()) out += ',';
+    out += std::to_string(static_cast<unsigned char>(c) + 1);
+  }
+  return out;
+}
+
+void ResetDefaults(Options& options) {
+  options = Options{};
+  std::mt19937 gen(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
+                   std::random_device{}());
+  double fraction = std::uniform_real_distribution<double>(0.0, 1.0)(gen);
+  options.lngSeedOrPointer = static_cast<int32_t>(std::lround(fraction * 134217727.0));
 }
 
 }  // namespace kestrel

@@ -42,7 +42,7 @@ struct Options {
   std::string strWinSound;
   std::string strLossSound;
   // The dog-eared cards (numbers 0..51), in order.
-  std::string strMarkedCards = std::string{7, 23, 30, 40};
+  std::string strMarkedCards{"\x07\x17\x1e\x28", 4};
 
   ScoringMistakes Penalty() const { return static_cast<ScoringMistakes>(intPenalty); }
 };
@@ -61,5 +61,15 @@ std::vector<int32_t> ParseNumberList(const std::string& text, size_t fields, boo
 // decimal number taken (with sign), anything else 0. Saturation is the
 // caller's business: the result is clamped to int64 range.
 int64_t LeadingNumber(const std::string& text);
+
+// The "DogEars" value: up to 13 numbers; each v of 1..52 adds card v-1 to
+// the set (once), others are skipped.
+std::string ParseDogEars(const std::string& text);
+// The card numbers plus one joined by commas, or "0" for an empty set.
+std::string FormatDogEars(const std::string& cards);
+
+// Every stored option to its default, with a fresh random seed 0..134217727.
+// (The patter texts and the statistics have resets of their own.)
+void ResetDefaults(Options& options);
 
 }  // namespace kestrel

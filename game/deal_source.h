@@ -1,0 +1,43 @@
+// What the match controller asks of the card source (the deal) and of the
+// saved-match record (decisions recorded and replayed). The engine's
+// decisions and scores come through Decisions (game/decisions.h).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "game/game_state.h"
+
+namespace kestrel {
+
+class DealSource {
+ public:
+  virtual ~DealSource() = default;
+  // n distinct cards from the card source (the seed or pointer moves on).
+  virtual std::string DrawCards(int n) = 0;
+  // The card source's current seed or data-file pointer, and which it is.
+  virtual int32_t SeedOrPointer() const = 0;
+  virtual bool SourceIsDataFile() const = 0;
+};
+
+// The saved-match record as the hand cycle sees it: decisions are recorded
+// as they happen and, while a saved match is re-entered, read back.
+class MatchRecorder {
+ public:
+  virtual ~MatchRecorder() = default;
+  // a = 0 hand start; a = -1 a marker; else one or two decisions (b = 0: one).
+  virtual void RecordDecision(int a, int b) = 0;
+  virtual int NextRecordedValue() = 0;
+  // A decision record was loaded (replay cursor not 0).
+  virtual bool HasRecord() const = 0;
+};
+
+// Records nothing and has nothing to replay.
+class NullRecorder : public MatchRecorder {
+ public:
+  void RecordDecision(int, int) override {}
+  int NextRecordedValue() override { return 0; }
+  bool HasRecord() const override { return false; }
+};
+
+}  // namespace kestrel

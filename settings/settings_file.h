@@ -1,0 +1,63 @@
+// Where the profile file "Kestrel32.ini" lives and the three access
+// primitives the program uses on it. A failed write is reported once per run
+// through the handler the program sets (the window shows a message box
+// titled "Kestrel"); play goes on and the old file stays as it was.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "settings/command_line.h"
+#include "settings/ini_file.h"
+
+namespace kestrel {
+
+inline constexpr char kIniFileName[] = "Kestrel32.ini";
+inline constexpr char kIniVersion[] = "Kestrel (02 Jan 19)";
+inline constexpr char kGlobalSection[] = "Global";
+
+class SettingsFile {
+ public:
+  // programFolder: the folder of the executable (tests: a temporary folder).
+  SettingsFile(std::string programFolder, CommandLine commandLine);
+
+  const CommandLine& Commands() const { return commandLine_; }
+  const std::string& ProgramFolder() const { return programFolder_; }
+
+  // The folder of the file: the program's folder, or with "/OLDINIPATH" the
+  // per-user configuration folder ($XDG_CONFIG_HOME/Kestrel, else
+  // ~/.config/Kestrel). Evaluated afresh on every read and write.
+  std::string IniFolder() const;
+  std::string IniPath() const { return IniFolder() + "/" + kIniFileName; }
+
+  // The leading decimal number of the value; 0 when missing or outside the
+  // 16-bit range.
+  int16_t ReadIniInt(const std::string& section, const std::string& key) const;
+  // The value cut at 255 characters; empty when missing.
+  std::string ReadIniString(const std::string& section, const std::string& key) const;
+  // Writes the key (an empty value stays in the file as an empty value).
+  // Returns false on failure; the first failure of the run is reported.
+  bool WriteIniString(const std::string& section, const std::string& key, const std::string& value);
+
+  // Receives the text of the write-failure message (title "Kestrel",
+  // critical icon), at most once per run.
+  using ReportFn = std::function<void(const std::string& text)>;
+  void SetWriteFailureHandler(ReportFn fn) { report_ = std::move(fn); }
+  bool WriteFailed() const { return writeFailed_; }
+
+  void SetRenameForTesting(IniFile::RenameFn fn) { rename_ = std::move(fn); }
+
+ private:
+  std::string programFolder_;
+  CommandLine commandLine_;
+  ReportFn report_;
+  IniFile::RenameFn rename_;
+  bool writeFailed_ = false;
+  bool reported_ = false;
+};
+
+// The per-user configuration folder used with "/OLDINIPATH".
+std::string UserConfigFolder();
+
+}  // namespace kestrel

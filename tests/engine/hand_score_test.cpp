@@ -1,0 +1,90 @@
+// Hand scoring at the show through ScoreHand and ParseHand: each hand is
+// worked out by hand, and the breakdown word must agree with the total.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/osprey32.h"
+#include "engine/scoring.h"
+#include "tests/support/card_string.h"
+
+using kestrel::test::CardString;
+
+namespace {
+
+struct Expected {
+  const char* cards;  // four hand cards, then the starter
+  int hand;           // ScoreHand as a hand
+  int crib;           // ScoreHand as the crib
+  int runPoints, pairs, fifteens;
+  bool fiveFlush, flush, nobs;  // as a hand
+};
+
+int Score(const std::string& s, bool crib) {
+  return ScoreHand(reinterpret_cast<const unsigned char*>(s.data()), crib ? 1 : 0);
+}
+int Parse(const std::string& s, bool crib) {
+  return ParseHand(reinterpret_cast<const unsigned char*>(s.data()), crib ? 1 : 0);
+}
+
+class HandScore : public ::testing::TestWithParam<Expected> {};
+
+TEST_P(HandScore, TotalAndBreakdown) {
+  const Expected& e = GetParam();
+  const std::string s = CardString(e.cards);
+  EXPECT_EQ(Score(s, false), e.hand);
+  EXPECT_EQ(Score(s, true), e.crib);
+  const int word = Parse(s, false);
+  EXPECT_EQ(osprey::BreakdownRunPoints(word), e.runPoints);
+  EXPECT_EQ(osprey::BreakdownPairs(word), e.pairs);
+  EXPECT_EQ(osprey::BreakdownFifteens(word), e.fifteens);
+  EXPECT_EQ(osprey::BreakdownFiveFlush(word), e.fiveFlush);
+  EXPECT_EQ(osprey::BreakdownFlush(word), e.flush);
+  EXPECT_EQ(osprey::BreakdownNobs(word), e.nobs);
+  EXPECT_EQ(word & 0xC000, 0);
+  EXPECT_EQ(osprey::BreakdownTotal(word), e.hand);
+  EXPECT_EQ(osprey::BreakdownTotal(Parse(s, true)), e.crib);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Hands, HandScore, ::testing::Values(
+    // The best hand: eight fifteens, a double pair royal, his nobs.
+    Expected{"5s 5c 5h Jd 5d", 29, 29, 0, 6, 8, false, false, true},
+    // Nothing at all: all pips even, no pair, no run.
+    Expected{"2s 4c 6h 8d Ts", 0, 0, 0, 0, 0, false, false, false},
+    // Fifteens: the five with each of four ten-cards, and a run of four.
+    Expected{"5s Tc Jh Qd Ks", 12, 12, 4, 0, 4, false, false, false},
+    // Four-card flush counts in the hand only; with the starter it is five in both.
+    Expected{"2h 4h 6h 8h Ks", 4, 0, 0, 0, 0, false, true, false},
+    Expected{"2h 4h 6h 8h Kh", 5, 5, 0, 0, 0, true, true, false},
+    // Runs: double run of three, double run of four, triple run, quadruple runs.
+    Expected{"9s 9c Th Jd 2s", 8, 8, 6, 1, 0, false, false, false},
+    Expected{"9s 9c Th Jd Qs", 10, 10, 8, 1, 0, false, false, false},
+    Expected{"9s 9c 9h Td Js", 15, 15, 9, 3, 0, false, false, false},
+    Expected{"9s 9c Th Td Js", 16, 16, 12, 2, 0, false, false, false},
+    Expected{"3s 3c 4h 4d 5s", 20, 20, 12, 2, 2, false, false, false},
+    // Ace is low only: Q-K-A-2-3 holds just the run A-2-3; A-2-3 with two Kings.
+    Expected{"Qs Kc Ah 2d 3s", 7, 7, 3, 0, 2, false, false, false},
+    Expected{"As 2c 3h Ks Kd", 9, 9, 3, 1, 2, false, false, false},
+    // His nobs: the Jack of the starter's suit in the hand, not another suit's.
+    Expected{"Jh 3s 6c Qd 2h", 5, 5, 0, 0, 2, false, false, true},
+    Expected{"Jh 3s 6c Qd 2s", 4, 4, 0, 0, 2, false, false, false},
+    // The starter Jack never gives nobs, even with a five-card flush.
+    Expected{"2h 3h 6h Qh Jh", 9, 9, 0, 0, 2, true, true, false},
+    // Byte 0 (the Ace of spades) is an ordinary card.
+    Expected{"As 4c Th 5d 5s", 10, 10, 0, 1, 4, false, false, false}));
+// clang-format on
+
+TEST(HandScoreInternal, EmptySlotNeverScores) {
+  // An empty slot in place of a card adds no fifteen, pair, run or flush.
+  const osprey::CardByte hand[5] = {osprey::CardByteOf(4), osprey::CardByteOf(17),
+                                    osprey::CardByteOf(30), osprey::kEmptySlot,
+                                    osprey::CardByteOf(43)};  // 5s 5c 5h -- 5d
+  EXPECT_EQ(osprey::ScoreShowTotal(hand, false), 20);  // four fifteens of three fives, six pairs
+  const osprey::CardByte flush[5] = {osprey::CardByteOf(27), osprey::CardByteOf(29),
+                                     osprey::CardByteOf(31), osprey::kEmptySlot,
+                                     osprey::CardByteOf(33)};  // 2h 4h 6h -- 8h
+  EXPECT_EQ(osprey::ScoreShowTotal(flush, false), 0);
+}
+
+}  // namespace

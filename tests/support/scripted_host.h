@@ -1,0 +1,74 @@
+// A host with a scripted user for controller tests: it answers every wait as
+// a person would (press Continue, click a card's place, drop the back peg on
+// a hole), by default with the correct answer, or as a test tells it. It
+// records the messages shown and the message boxes.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/host.h"
+#include "game/match_controller.h"
+#include "game/table_model.h"
+#include "patter/patter.h"
+#include "settings/options.h"
+#include "stats/activity_log.h"
+#include "stats/statistics.h"
+#include "tests/support/linked_engine.h"
+
+namespace kestrel::testing {
+
+class ScriptedHost : public NullHost {
+ public:
+  void Attach(MatchController* controller) { controller_ = controller; }
+
+  // Called at every pump while a wait is pending; return true when it acted
+  // (or chose not to), false to let the default user answer.
+  std::function<bool(MatchController&, int waitState)> onWait;
+  // At the first wait after this many games are finished, New Match.
+  int stopAfterGames = -1;
+  // New Match at the first wait of this code (0: never).
+  int abandonAtWait = 0;
+
+  // The default user: the correct answer to any wait.
+  static void AnswerCorrectly(MatchController& c, int waitState);
+  // Drops the back peg so that it claims `total` (the hole of that score).
+  static void PegTo(MatchController& c, int total);
+
+  void Redraw(const TableModel& model, unsigned parts) override;
+  void PumpEvents(bool mayBlock) override;
+  bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+  void PlayWave(const std::vector<uint8_t>&) override { ++sounds; }
+  void PlaySoundFile(const std::string&) override { ++sounds; }
+
+  std::vector<std::string> messages;  // each message line shown by a wait, as set
+  std::vector<std::string> boxes;     // message box texts
+  std::vector<int> waits;             // each wait code as it began
+  int sounds = 0;
+  bool stuck = false;                 // a wait was not answered after many pumps
+
+ private:
+  MatchController* controller_ = nullptr;
+  int lastWait_ = 0;
+  int pumpsThisWait_ = 0;
+};
+
+// Everything a controller needs, wired together for a test or a benchmark.
+struct ControllerRig {
+  explicit ControllerRig(int32_t seed = 1, bool engineDecisions = false);
+  GameState state;
+  Options options;
+  PatterTable patter;
+  Statistics stats;
+  ScriptedHost host;
+  std::unique_ptr<Decisions> decisions;
+  ScriptedDeal deal;
+  ActivityLog log{options, host};
+  std::unique_ptr<MatchController> controller;
+  // Plays one match until `games` games are finished; returns the games played.
+  int PlayGames(int games);
+};
+
+}  // namespace kestrel::testing
