@@ -1,0 +1,61 @@
+// Score to board place and back.
+#include <gtest/gtest.h>
+
+#include "game/peg_board_geometry.h"
+
+using namespace kestrel;
+
+TEST(PegBoardGeometry, EveryScoreRoundTripsOnBothSides) {
+  for (PegSide side : {PegSide::Computer, PegSide::Player}) {
+    for (int score = -1; score <= 121; ++score) {
+      const PegPlace p = PegPlaceForScore(side, score);
+      const int expected = score < 0 ? 121 : score;
+      EXPECT_EQ(PegScoreAtPlace(p.left, p.top), expected) << "score " << score;
+      EXPECT_FALSE(IsGapColumn((p.left - 3) / 7)) << "score " << score;
+      EXPECT_GE(p.left, 0);
+      EXPECT_LE(p.left + kPegSize, kBoardWidth);
+    }
+  }
+}
+
+TEST(PegBoardGeometry, ColumnsOfTheExamples) {
+  const struct { int score; int column; } cases[] = {
+      {0, 0}, {1, 2}, {5, 6}, {6, 8}, {30, 36}, {31, 38}, {60, 72}, {61, 72}, {120, 2}, {121, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(PegPlaceForScore(PegSide::Player, c.score).left, 7 * c.column + 3) << c.score;
+  }
+}
+
+TEST(PegBoardGeometry, RowsBySideAndHalf) {
+  EXPECT_EQ(PegPlaceForScore(PegSide::Computer, 0), (PegPlace{3, 4}));
+  EXPECT_EQ(PegPlaceForScore(PegSide::Computer, 121), (PegPlace{3, 13}));
+  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 0), (PegPlace{3, 36}));
+  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 121), (PegPlace{3, 27}));
+  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 60), (PegPlace{507, 36}));
+  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 61), (PegPlace{507, 27}));
+  // Out of range scores stand in the game hole.
+  EXPECT_EQ(PegPlaceForScore(PegSide::Computer, -5), PegPlaceForScore(PegSide::Computer, 121));
+  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 122), PegPlaceForScore(PegSide::Player, 121));
+  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 32767), PegPlaceForScore(PegSide::Player, 121));
+}
+
+TEST(PegBoardGeometry, DropsReadTheNearestHole) {
+  // Left edge on a hole's centre reads that hole.
+  for (int score : {0, 1, 17, 30, 31, 60}) {
+    const int column = ColumnOfDistance(score);
+    EXPECT_EQ(PegScoreAtPlace(HoleColumnX(column), 36), score);
+    EXPECT_EQ(PegScoreAtPlace(HoleColumnX(column), 27), 121 - score);
+  }
+  // On the divider (a gap column) the tie goes to the lower column.
+  EXPECT_EQ(PegScoreAtPlace(265, 36), 30);
+  EXPECT_EQ(PegScoreAtPlace(266, 36), 31);
+  // Far off either end clamps to the end columns.
+  EXPECT_EQ(PegScoreAtPlace(-40, 36), 0);
+  EXPECT_EQ(PegScoreAtPlace(900, 36), 60);
+  EXPECT_EQ(PegScoreAtPlace(900, 27), 61);
+  // The row band: y = top - 3 in [8, 32) is a back row.
+  EXPECT_EQ(PegScoreAtPlace(3, 10), 0);
+  EXPECT_EQ(PegScoreAtPlace(3, 11), 121);
+  EXPECT_EQ(PegScoreAtPlace(3, 34), 121);
+  EXPECT_EQ(PegScoreAtPlace(3, 35), 0);
+}
