@@ -3,6 +3,24 @@
 #include "engine/scoring.h"
 
 namespace osprey {
+namespace {
+
+// Card byte and pip value of every card number.
+struct CardTable {
+  CardByte byte[52];
+  uint8_t pip[52];
+};
+constexpr CardTable MakeCardTable() {
+  CardTable t{};
+  for (int c = 0; c < 52; ++c) {
+    t.byte[c] = CardByteOf(c);
+    t.pip[c] = static_cast<uint8_t>(Pip(t.byte[c]));
+  }
+  return t;
+}
+constexpr CardTable kCards = MakeCardTable();
+
+}  // namespace
 
 int ParseCards(const unsigned char* text, int count, CardByte* out) {
   if (count <= 0) return 0;
@@ -10,13 +28,13 @@ int ParseCards(const unsigned char* text, int count, CardByte* out) {
   uint64_t seen = 0;
   int total = 0;
   for (int i = 0; i < count; ++i) {
-    const int value = static_cast<signed char>(text[i]);
-    if (value < 0 || value > 51) return kParseRejected;
+    const unsigned value = text[i];  // 128..255 are negative as signed bytes
+    if (value > 51) return kParseRejected;
     const uint64_t bit = uint64_t{1} << value;
     if (seen & bit) return kParseRejected;
     seen |= bit;
-    out[i] = CardByteOf(value);
-    total += Pip(out[i]);
+    out[i] = kCards.byte[value];
+    total += kCards.pip[value];
   }
   return total;
 }

@@ -7,6 +7,11 @@
 namespace osprey {
 namespace {
 
+// Per rank nibble: keep the shifted polynomial for a card, drop it for an
+// empty slot (and the unused nibbles).
+constexpr uint64_t kFifteenMask[16] = {0,       ~0ull, ~0ull, ~0ull, ~0ull, ~0ull, ~0ull, ~0ull,
+                                       ~0ull,   ~0ull, ~0ull, ~0ull, ~0ull, ~0ull, 0,     0};
+
 struct ShowParts {
   int flushAndNobs;  // flush points (0, 4, 5) + nobs point
   int fifteens;      // number of subsets summing to 15
@@ -32,32 +37,28 @@ inline ShowParts ScoreParts(const CardByte c[5], bool isCrib) {
     }
   }
 
-  // Fifteens over every subset of two or more cards: the whole hand, each
-  // four (all but one card), each pair and each three (all but a pair).
-  const int p0 = Pip(c[0]), p1 = Pip(c[1]), p2 = Pip(c[2]), p3 = Pip(c[3]), p4 = Pip(c[4]);
-  const int t = p0 + p1 + p2 + p3 + p4;
-  const int rest = t - 15;  // a subset sums to 15 when its complement sums to this
-  int fifteens = (t == 15);
-  fifteens += (p0 == rest) + (p1 == rest) + (p2 == rest) + (p3 == rest) + (p4 == rest);
-  const int pairSums[10] = {p0 + p1, p0 + p2, p0 + p3, p0 + p4, p1 + p2,
-                            p1 + p3, p1 + p4, p2 + p3, p2 + p4, p3 + p4};
-  for (int s : pairSums) fifteens += (s == 15) + (s == rest);
-  parts.fifteens = fifteens;
-
-  // Pairs and the per-rank counts (one nibble per rank, empty slots skipped).
-  const int r0 = Rank(c[0]), r1 = Rank(c[1]), r2 = Rank(c[2]), r3 = Rank(c[3]), r4 = Rank(c[4]);
-  const int ranks[5] = {r0, r1, r2, r3, r4};
-  uint64_t counts = 0;
-  uint32_t present = 0;
-  int pairs = 0;
+  // Fifteens: the number of subsets whose pips sum to 15 is the x^15
+  // coefficient of the product of (1 + x^pip) over the cards. The
+  // coefficients of x^0..x^15 live in the 16 nibbles of one word (subsets of
+  // equal sum form an antichain, so none exceeds C(5,2) = 10 and no nibble
+  // overflows); higher powers fall off the top. An empty slot multiplies by 1.
+  uint64_t poly = 1;
   for (int i = 0; i < 5; ++i) {
-    const int r = ranks[i];
-    if (r == 0) continue;
-    pairs += static_cast<int>((counts >> (4 * r)) & 0xF);
-    counts += uint64_t{1} << (4 * r);
-    present |= 1u << r;
+    const int r = Rank(c[i]);
+    poly += (poly << (4 * kPipOfRank[r] & 63)) & kFifteenMask[r];
   }
-  parts.pairs = pairs;
+  parts.fifteens = static_cast<int>(poly >> 60);
+
+  // Pairs, and the per-rank counts as one nibble per rank (an empty slot
+  // lands in nibble 0, which no pair or run looks at).
+  const int r0 = Rank(c[0]), r1 = Rank(c[1]), r2 = Rank(c[2]), r3 = Rank(c[3]), r4 = Rank(c[4]);
+  parts.pairs = (r0 == r1 && r0) + (r0 == r2 && r0) + (r0 == r3 && r0) + (r0 == r4 && r0) +
+                (r1 == r2 && r1) + (r1 == r3 && r1) + (r1 == r4 && r1) + (r2 == r3 && r2) +
+                (r2 == r4 && r2) + (r3 == r4 && r3);
+  const uint64_t counts = (uint64_t{1} << (4 * r0)) + (uint64_t{1} << (4 * r1)) +
+                          (uint64_t{1} << (4 * r2)) + (uint64_t{1} << (4 * r3)) +
+                          (uint64_t{1} << (4 * r4));
+  const uint32_t present = ((1u << r0) | (1u << r1) | (1u << r2) | (1u << r3) | (1u << r4)) & ~1u;
 
   // Runs: five cards hold at most one stretch of three or more ranks (Ace low).
   const uint32_t starts = present & (present >> 1) & (present >> 2);

@@ -160,6 +160,8 @@ TEST_F(MakePegPlayChecks, LegalHistoriesAreAnswered) {
   // 10, K, Q (30): the opponent goes with 5 and 2 left, the mover goes, the
   // count restarts: 5, 9, 2; the mover plays its last card, the 8.
   EXPECT_EQ(Call({"Ts Qs 9c 8d 2s 3s 4d Ks 5c 2h", 1, 0, 0}), 4);
+  // All four played: nothing left to play.
+  EXPECT_EQ(Call({"Ts Qs 9c 8d 2s 3s 4d Ks 5c 2h 6h", 0, 0, 0}), 0);
   EXPECT_TRUE(kestrel::test::EngineReports().empty());
 }
 

@@ -81,4 +81,10 @@ TEST(Exports, LoadedByNameTheyScoreAndReport) {
   dlclose(library);
 }
 
+TEST(Exports, WithoutAHostReportTheTextGoesToStandardError) {
+  const std::string probe = std::string(KESTREL_BIN_DIR) + "/../tests/engine_report_probe";
+  const std::vector<std::string> lines = Lines(probe + " 2>&1");
+  EXPECT_EQ(lines, (std::vector<std::string>{"Call Terminated: OSPREY32.DLL: ScoreHand() argument error", "-1"}));
+}
+
 }  // namespace
