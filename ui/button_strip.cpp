@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "ui/icon_art.h"
+#include "ui/palette.h"
 
 namespace kestrel {
 
@@ -36,19 +37,19 @@ void ButtonStrip::DrawButtonStrip(int waitCode, bool enabled) {
 void ButtonStrip::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const int w = width(), h = height();
-  const QColor pen = enabled_ ? PaletteColor(0) : PaletteColor(8);
-  p.fillRect(rect(), PaletteColor(7));
+  const QColor pen = enabled_ ? PaletteColour(0) : PaletteColour(8);
+  p.fillRect(rect(), PaletteColour(7));
   // Outer black frame and inner grey frame; QPainter rectangles of w x h
   // cover w + 1 pixels, hence the - 1.
-  p.setPen(PaletteColor(0));
+  p.setPen(PaletteColour(0));
   p.drawRect(0, 0, w - 1, h - 1);
-  p.setPen(PaletteColor(8));
+  p.setPen(PaletteColour(8));
   p.drawRect(1, 1, w - 3, h - 3);
   if (!blnButtonDown_) {
-    p.setPen(PaletteColor(7));
+    p.setPen(PaletteColour(7));
     p.drawLine(0, 0, 0, h - 2);
     p.drawLine(0, 0, w - 2, 0);
-    p.setPen(PaletteColor(15));
+    p.setPen(PaletteColour(15));
     p.drawLine(1, 1, 1, h - 3);
     p.drawLine(1, 1, w - 3, 1);
   }

@@ -3,7 +3,7 @@
 // it keeps its image code as its tag and shows the picture drawn for it.
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -13,21 +13,19 @@ namespace kestrel {
 class CardImage : public QWidget {
   Q_OBJECT
  public:
-  // Draws the picture of an image code for an element of a given size and
-  // table colour. The window installs the card renderer here.
-  using Painter = std::function<QPixmap(const std::string& code, QSize size, const CardImage& element)>;
+  // Draws the picture of an image code for an element; the window installs
+  // the card renderer here.
+  using Painter = std::function<QImage(const std::string& code, const CardImage& element)>;
   static void SetPainter(Painter painter);
-  // The table colour, painted into the cut corners of the cards.
-  static void SetTableColor(const QColor& color);
-  static QColor TableColor();
 
   CardImage(int index, QWidget* parent);
 
   int Index() const { return index_; }
   const std::string& Tag() const { return tag_; }
-  // Draws the element from an image code and keeps the code.
+  // Draws the element from an image code and keeps the code (RenderCard).
   void RenderCode(const std::string& code);
   void Refresh() { RenderCode(tag_); }
+  const QImage& Picture() const { return picture_; }
 
  signals:
   void Clicked(int index);
@@ -39,11 +37,7 @@ class CardImage : public QWidget {
  private:
   int index_;
   std::string tag_;
-  QPixmap picture_;
+  QImage picture_;
 };
-
-// The stand-in picture used until a proper card renderer is installed: white
-// face with rank and suit, navy back, black cursor bar.
-QPixmap PlainCardPicture(const std::string& code, QSize size);
 
 }  // namespace kestrel

@@ -7,9 +7,13 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "game/match_controller.h"
 #include "ui/icon_art.h"
+#include "ui/palette.h"
+#include "ui/peg_board_art.h"
 #include "ui/key_table.h"
 #include "ui/window_texts.h"
+#include <cstdlib>
 
 namespace kestrel {
 
@@ -33,24 +37,6 @@ QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QString& text = 
   return label;
 }
 
-// The start arrow: a stem down from the top left turning right into an
-// arrowhead, on the table colour.
-QPixmap StartArrowPicture(const QColor& table) {
-  QImage img(16, 10, QImage::Format_RGB32);
-  img.fill(table);
-  QPainter p(&img);
-  p.setPen(Qt::black);
-  p.drawLine(0, 0, 3, 0);
-  p.drawLine(0, 0, 0, 5);
-  p.drawLine(0, 6, 13, 6);
-  p.drawLine(11, 5, 12, 5);
-  p.drawLine(11, 7, 12, 7);
-  p.drawPoint(11, 4);
-  p.drawPoint(11, 8);
-  p.end();
-  return QPixmap::fromImage(img);
-}
-
 }  // namespace
 
 ClientArea::ClientArea(FrmKestrel* window) : QWidget(window), window_(window) {
@@ -63,14 +49,14 @@ void ClientArea::paintEvent(QPaintEvent*) {
   // black outer and grey inner edges bottom and right.
   QPainter p(this);
   const int x2 = width() - 1, y2 = height() - 1;
-  p.setPen(PaletteColor(0));
+  p.setPen(PaletteColour(0));
   p.drawRect(0, 0, x2, y2);
-  p.setPen(PaletteColor(7));
+  p.setPen(PaletteColour(7));
   p.drawLine(0, 0, 0, y2 - 1);
   p.drawLine(0, 0, x2 - 1, 0);
-  p.setPen(PaletteColor(8));
+  p.setPen(PaletteColour(8));
   p.drawRect(1, 1, x2 - 2, y2 - 2);
-  p.setPen(PaletteColor(15));
+  p.setPen(PaletteColour(15));
   p.drawLine(1, 1, 1, y2 - 2);
   p.drawLine(1, 1, x2 - 2, 1);
 }
@@ -83,25 +69,46 @@ FrmKestrel::FrmKestrel(GameState& state, Options& options, QWidget* parent)
   setWindowTitle("Kestrel");
   setWindowIcon(ThreeCardsIcon());
   setFont(TextFont());
+  // Every card element draws itself through the card renderer; a cursor bar
+  // looks at the card in its player slot so as to keep clear of a fold.
+  CardImage::SetPainter([this](const std::string& code, const CardImage& element) {
+    std::string slotCode;
+    if (!code.empty() && code[0] == 'P') {
+      const int slot = std::atoi(code.c_str() + 1);
+      if (slot >= 0 && slot < 12 && imgLoCard[slot]) slotCode = imgLoCard[slot]->Tag();
+    }
+    return renderer_.RenderCard(code, element.size(), slotCode);
+  });
+  animationTimer_ = new QTimer(this);
+  animationTimer_->setInterval(500);
+  connect(animationTimer_, &QTimer::timeout, this, [this] { AdvanceBackAnimation(); });
   client = new ClientArea(this);
   setCentralWidget(client);
   BuildPanel();
   BuildPopups();
   BuildMenus();
   connect(picButton, &ButtonStrip::Activated, this, [this] { DoAutomatic(); });
-  connect(picBoard, &BoardView::BackPegSettled, this, [this](int) {
-    if (state_.intWaitState >= 4 && state_.intWaitState <= 8) AnswerWait();
+  connect(picBoard, &PegDragBoard::DroppedOnTarget, this, [this] {
+    if (controller_) controller_->DropOnTarget();
+  });
+  connect(picBoard, &PegDragBoard::DroppedOnGreenPeg, this, [this] {
+    if (controller_) controller_->DropOnGreenPeg();
+  });
+  connect(picBoard, &PegDragBoard::DroppedOnBoard, this, [this](int hole) {
+    if (controller_) controller_->DropBackPeg(hole);
   });
   qApp->installEventFilter(this);
   ApplyOptionsToMenus();
   ApplyBackground();
   DrawButtonStrip();
   UpdateKeyboardMenu();
-  ShowPegs();
   LayoutAtStart();
 }
 
-FrmKestrel::~FrmKestrel() { qApp->removeEventFilter(this); }
+FrmKestrel::~FrmKestrel() {
+  qApp->removeEventFilter(this);
+  CardImage::SetPainter(nullptr);
+}
 
 void FrmKestrel::BuildPanel() {
   picContainer = new QWidget(client);
@@ -111,8 +118,11 @@ void FrmKestrel::BuildPanel() {
 
   frameHi = new QWidget(picContainer);
   frameHi->setGeometry(1, 8, 522, 65);
-  picBoard = new BoardView(picContainer);
+  picBoard = new PegDragBoard(picContainer);
   picBoard->move(4, 88);
+  picBoard->PlacePeg(PegElement::Red0, -1);
+  picBoard->PlacePeg(PegElement::Green0, -1);
+  picBoard->SetPegVisible(PegElement::Target, false);
   imgStartPtr = new QLabel(picContainer);
   imgStartPtr->setGeometry(8, 141, 16, 11);
   imgStartPtr->hide();
@@ -149,14 +159,32 @@ void FrmKestrel::BuildPanel() {
   for (int k = 0; k < 12; ++k) {
     imgLoCard[k] = new CardImage(k, frameLo);
     imgLoCard[k]->setGeometry(k < 6 ? 8 + 40 * k : 280 + 40 * (k - 6), 8, 36, 49);
-    connect(imgLoCard[k], &CardImage::Clicked, this, [this](int slot) {
-      if (onCardClicked) onCardClicked(slot);
-    });
+    if (k != 8)
+      connect(imgLoCard[k], &CardImage::Clicked, this, [this](int slot) {
+        if (controller_) controller_->ClickLowerPlace(slot);
+      });
   }
   imgBlackHz->lower();
   imgBlackVt->lower();
   imgBlackHz->hide();
   imgBlackVt->hide();
+  lineUnderscore = new QFrame(frameLo);
+  lineUnderscore->setAutoFillBackground(true);
+  {
+    QPalette pal = lineUnderscore->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    lineUnderscore->setPalette(pal);
+  }
+  lineUnderscore->hide();
+  for (int k = 0; k < 12; ++k) {
+    if (k == 8) connect(imgLoCard[k], &CardImage::Clicked, this, [this](int) {
+      if (controller_) controller_->ClickLowerPlace(8);
+    });
+  }
+  for (CardImage* pack : {imgLeftBack, imgRightBack})
+    connect(pack, &CardImage::Clicked, this, [this](int) {
+      if (controller_) controller_->ClickDeck();
+    });
   lblLeftGo = MakeLabel(frameLo, QRect(232, 23, 36, 21), "Go", true);
   lblRightGo = MakeLabel(frameLo, QRect(260, 23, 36, 21), "Go", true);
   lblLeftGo->hide();
@@ -268,13 +296,7 @@ void FrmKestrel::ArrangeWindow() {
   client->update();
 }
 
-QColor FrmKestrel::TableColor() const {
-  switch (options_.intBackgroundIndex) {
-    case 1: return PaletteColor(3);
-    case 2: return PaletteColor(7);
-    default: return PaletteColor(2);
-  }
-}
+QColor FrmKestrel::TableColor() const { return TableColour(options_.intBackgroundIndex); }
 
 void FrmKestrel::ApplyBackground() {
   const int count = static_cast<int>(mnuOptionsBackgroundAry.size());
@@ -290,15 +312,15 @@ void FrmKestrel::ApplyBackground() {
     pal.setColor(QPalette::WindowText, Qt::black);
     w->setPalette(pal);
   }
-  picBoard->DrawBoard(table);
-  imgStartPtr->setPixmap(StartArrowPicture(table));
-  CardImage::SetTableColor(table);
+  picBoard->SetTableColour(table);
+  imgStartPtr->setPixmap(QPixmap::fromImage(DrawStartArrow(table)));
+  renderer_.SetTableColour(options_.intBackgroundIndex);
   for (CardImage* c : findChildren<CardImage*>()) c->Refresh();
   client->update();
 }
 
 void FrmKestrel::RefreshCaption() {
-  setWindowTitle(isMinimized() ? QString("Kestrel") : MatchCaption(state_));
+  setWindowTitle(QString::fromStdString(MatchCaption(state_, isMinimized())));
 }
 
 void FrmKestrel::resizeEvent(QResizeEvent* event) {

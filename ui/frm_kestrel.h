@@ -12,25 +12,56 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/host.h"
+#include "game/table_model.h"
 #include "settings/options.h"
-#include "ui/board_view.h"
 #include "ui/button_strip.h"
 #include "ui/card_image.h"
+#include "ui/card_renderer.h"
+#include "ui/peg_drag_board.h"
 
 namespace kestrel {
 
 class ClientArea;
+class MatchController;
 
-class FrmKestrel : public QMainWindow {
+class FrmKestrel : public QMainWindow, public Host {
   Q_OBJECT
  public:
   FrmKestrel(GameState& state, Options& options, QWidget* parent = nullptr);
   ~FrmKestrel() override;
+
+  // The match controller the input handlers answer through; the window
+  // paints from its table model.
+  void SetController(MatchController* controller) { controller_ = controller; }
+  MatchController* Controller() const { return controller_; }
+  CardRenderer& Renderer() { return renderer_; }
+
+  // --- Host ---
+  void Redraw(const TableModel& model, unsigned parts) override;
+  void PumpEvents(bool mayBlock) override;
+  bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+  std::string OpenFileDialog(const std::string& title, const std::string& filter,
+                             const std::string& defaultExt, const std::string& startName,
+                             bool mustExist) override;
+  std::string SaveFileDialog(const std::string& title, const std::string& filter,
+                             const std::string& defaultExt, const std::string& startName) override;
+  void PlayWave(const std::vector<uint8_t>& image) override;
+  void PlaySoundFile(const std::string& path) override;
+  void Beep() override;
+  void SetBusy(bool busy) override;
+  void OptionsChanged() override;
+
+  // Message boxes go through this when set (tests answer them here).
+  std::function<bool(const std::string& text, const std::string& title, MessageIcon icon)> onMessageBox;
+  std::function<void(const std::vector<uint8_t>&)> onPlayWave;
+  std::function<void(const std::string&)> onPlaySoundFile;
 
   GameState& State() { return state_; }
   Options& Opts() { return options_; }
@@ -54,43 +85,21 @@ class FrmKestrel : public QMainWindow {
   void RefreshCaption();
 
   // --- The wait ---
-  // Shows the message, stores the code, and dispatches events until the
-  // wait state changes. True when the action answering the code happened.
-  bool WaitForUser(const QString& message, int16_t code);
-  // Dispatches events, blocking, until the wait state leaves `code` (used by
-  // WaitForUser and by the match controller through the host).
-  void PumpWhileWaiting(int16_t code);
   // Runs the match loop from the first activation until the window unloads.
   void SetMatchLoop(std::function<void()> playMatch) { playMatch_ = std::move(playMatch); }
   void RunMatchLoop();
   bool Unloading() const { return blnUnloading_; }
 
   // --- Message line, button, keyboard menu ---
-  void ShowMessage(const QString& text);
-  QString MessageText() const { return messageText_; }
+  void ShowMessage(const std::string& line);
+  QString VisibleMessage() const { return lblMessage->text(); }
   void DrawButtonStrip();
   void UpdateKeyboardMenu();
   bool ButtonEnabled() const;
-  void MoveCardCursor(int position, int waitState);
-  void HideCardCursor();
   void DoAutomatic();
   void SetKeyMode(int mode);
   int KeyMode() const { return intKeyMode_; }
 
-  // --- Pegging by hand ---
-  // Around each scoring prompt: arrow, draggable back peg, target, hint.
-  void BeginPegPrompt();
-  void EndPegPrompt();
-  void SetPegHint();
-  // The I-beam over the recommended cards while a card choice is awaited
-  // (slots as shown; -1 for none).
-  void SetCardHint(int slot1, int slot2);
-  void PegAhead();
-  void PegBack();
-  void PegAnchor();
-  // Places the four pegs from the game state.
-  void ShowPegs();
-  int BackPegReading() const;
 
   // --- Menu commands of this window ---
   void ShowAbout();
@@ -104,24 +113,23 @@ class FrmKestrel : public QMainWindow {
   QString RunSeedPanel(const QString& message1, const QString& current, const QString& message);
 
   // --- Hooks the session installs for behaviour owned elsewhere ---
-  std::function<void(int slot)> onCardClicked;         // a click on player slot 0..11
-  std::function<void()> onAutomatic;                    // the button's action
   std::function<void()> onShutdown;                     // settings and match written back
   std::function<void(QAction*)> onOptionChanged;        // after an Options item changed
   std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
-  std::function<void(const QString& title, const QString& text)> onWarning;  // message boxes
   std::function<void(int phase)> onBackAnimation;        // dog-ear deck speckles
   std::function<QString(int index)> patterText;         // patter line by situation
-  // Called on every pass of the wait before it blocks; a scripted user in
-  // the tests acts from here.
-  std::function<void(int16_t code)> onWaitPass;
+  std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
+  // Called on every pump of a wait before it blocks; a scripted user in the
+  // tests acts from here.
+  std::function<void(int waitState)> onWaitPass;
 
   // --- Elements (named as the layout names them) ---
   ClientArea* client = nullptr;
   QWidget* picContainer = nullptr;
   QWidget* frameHi = nullptr;
   QWidget* frameLo = nullptr;
-  BoardView* picBoard = nullptr;
+  PegDragBoard* picBoard = nullptr;
+  QFrame* lineUnderscore = nullptr;
   QLabel* imgStartPtr = nullptr;
   ButtonStrip* picButton = nullptr;
   QLabel* lblMessage = nullptr;
@@ -242,15 +250,21 @@ class FrmKestrel : public QMainWindow {
   void CardSelect();
   void Continue();
   void ToggleNonStop();
-  void AnswerWait();
   void AdvanceBackAnimation();
+  void DrawCards(const TableModel& model);
+  void DrawPegs(const TableModel& model);
+  void DrawCursor(const TableModel& model);
+  bool LocalPause(const QString& message);
   QAction* AddCheck(QMenu* menu, const QString& caption, const QKeySequence& key, bool* value);
   std::vector<QAction*> AddRadio(QMenu* menu, const QStringList& captions, int16_t* value,
                                  bool applyBackground = false);
 
   GameState& state_;
   Options& options_;
-  QString messageText_;
+  MatchController* controller_ = nullptr;
+  CardRenderer renderer_;
+  std::string messageLine_;
+  QTimer* animationTimer_ = nullptr;
   int intKeyMode_ = 0;
   bool blnLayoutBusy_ = false;
   bool blnUnloading_ = false;

@@ -3,10 +3,11 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 #include <cmath>
 
+#include "game/match_controller.h"
+#include "patter/patter.h"
 #include "ui/frm_kestrel.h"
 #include "ui/key_table.h"
 #include "ui/window_texts.h"
@@ -14,15 +15,26 @@
 namespace kestrel {
 
 bool FrmKestrel::PauseForContinue(const QString& message) {
-  if (state_.blnRestoring) return true;
+  if (controller_) return controller_->PauseForContinue(message.toStdString());
+  return LocalPause(message);
+}
+
+bool FrmKestrel::LocalPause(const QString& message) {
+  // Without a match controller (the window on its own): the same pause,
+  // kept on the game state and the message line.
   const int16_t pending = state_.intWaitState;
-  const QString pendingMessage = messageText_;
-  if (!WaitForUser(message, kWaitContinue)) return false;
-  state_.intWaitState = pending;
-  if (pending > 0) ShowMessage(pendingMessage);
+  const std::string pendingMessage = messageLine_;
+  state_.intWaitState = kWaitContinue;
+  ShowMessage(message.toStdString());
   DrawButtonStrip();
   UpdateKeyboardMenu();
-  return true;
+  while (state_.intWaitState == kWaitContinue && !blnUnloading_) PumpEvents(true);
+  const bool answered = state_.intWaitState == -kWaitContinue;
+  if (answered) state_.intWaitState = pending;
+  ShowMessage(answered && pending > 0 ? pendingMessage : std::string());
+  DrawButtonStrip();
+  UpdateKeyboardMenu();
+  return answered;
 }
 
 void FrmKestrel::ShowAbout() {
@@ -41,6 +53,7 @@ void FrmKestrel::ShowAbout() {
   const int savedMode = intKeyMode_;
   SetKeyMode(kKeyAbout);
   PauseForContinue("About the program.\r" + (patterText ? patterText(3) : QString()));
+  // Exit during the pause: the window is going; leave it as it is.
   if (blnUnloading_) return;
   SetKeyMode(savedMode);
   mnuHelpAbout->setEnabled(true);
@@ -58,14 +71,14 @@ void FrmKestrel::OpenHelpContents() {
   const QString path = HelpDocumentPath();
   const bool opened = QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   if (opened) return;
-  const QString text = "Unable to open: " + path;
-  if (onWarning) onWarning("Kestrel", text);
-  else QMessageBox::warning(this, "Kestrel", text);
+  MessageBox("Unable to open: " + path.toStdString(), "Kestrel", MessageIcon::Exclamation);
 }
 
 void FrmKestrel::NewMatch() {
   txtPlayer->clear();
-  state_.intWaitState = kWaitNone;  // the pending wait ends unanswered
+  // The pending wait ends unanswered: the match is abandoned.
+  if (controller_) controller_->NewMatch();
+  else state_.intWaitState = kWaitNone;
 }
 
 QString FrmKestrel::RunSeedPanel(const QString& message1, const QString& current,

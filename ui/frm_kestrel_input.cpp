@@ -1,12 +1,14 @@
-// frmKestrel: the wait, the message line, the button and Keyboard menu, the
-// keys and typed characters, and pegging by hand with the keys.
+// frmKestrel: the host side of the wait (blocking event dispatch and the
+// deck animation), painting from the table model, the button and Keyboard
+// menu, the keys and typed characters, and the shutdown.
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "game/peg_keys.h"
+#include "game/match_controller.h"
+#include "patter/patter.h"
 #include "ui/frm_kestrel.h"
 #include "ui/key_table.h"
 
@@ -14,52 +16,37 @@ namespace kestrel {
 
 // ---------------------------------------------------------------- the wait
 
-bool FrmKestrel::WaitForUser(const QString& message, int16_t code) {
-  state_.intWaitState = code;
-  ShowMessage(message);
-  DrawButtonStrip();
-  UpdateKeyboardMenu();
-  PumpWhileWaiting(code);
-  UpdateKeyboardMenu();
-  DrawButtonStrip();
-  if (state_.intWaitState == -code) {
-    ShowMessage(QString());
-    return true;
+void FrmKestrel::PumpEvents(bool mayBlock) {
+  if (onWaitPass) {
+    onWaitPass(state_.intWaitState);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return;  // a scripted user never needs to block
   }
-  return false;
-}
-
-void FrmKestrel::PumpWhileWaiting(int16_t code) {
-  // Blocks on the window system's events; the half-second timer wakes the
-  // loop only for the deck animation, so a waiting game uses no processor.
-  QEventLoop loop;
-  QTimer animation;
-  animation.setInterval(500);
-  connect(&animation, &QTimer::timeout, this, [this] { AdvanceBackAnimation(); });
-  animation.start();
-  while (state_.intWaitState == code && !blnUnloading_) {
-    if (onWaitPass) {
-      onWaitPass(code);
-      loop.processEvents(QEventLoop::AllEvents);
-      if (state_.intWaitState != code || blnUnloading_) break;
-    }
-    if (options_.blnNonStop && ButtonEnabled()) {
-      loop.processEvents(QEventLoop::AllEvents);
-      if (state_.intWaitState != code || blnUnloading_) break;
-      if (state_.intGamesPlayed < 1000) DoAutomatic();
-      else ToggleNonStop();
-      continue;
-    }
-    loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-  }
+  // Blocks on the window system's events; the half-second timer (running
+  // only for the dog-ear deck) is the only other thing that wakes the loop,
+  // so a waiting game uses no processor time.
+  if (!animationTimer_->isActive() && options_.intDeckStyle == kDeckDogEar) animationTimer_->start();
+  QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
+  if (mayBlock && !blnUnloading_) flags |= QEventLoop::WaitForMoreEvents;
+  QCoreApplication::processEvents(flags);
+  if (blnUnloading_) state_.intWaitState = kWaitNone;
 }
 
 void FrmKestrel::AdvanceBackAnimation() {
-  // The dog-ear deck's backs speckle in four phases while the player is
-  // asked to use a deck; the renderer reads the phase.
-  if (options_.intDeckStyle != 1) return;
-  intBackAnimation_ = 0x10000 | ((intBackAnimation_ + 1) & 3);
-  if (onBackAnimation) onBackAnimation(intBackAnimation_);
+  // The dog-ear backs speckle in four phases on the deck the message asks
+  // the player to use: the cut-for-deal pack for situations 5 to 9, the
+  // computer's pack for 10 and 12, the player's for 11 and 13.
+  if (options_.intDeckStyle != kDeckDogEar || state_.intWaitState <= 0) {
+    animationTimer_->stop();
+    return;
+  }
+  intBackAnimation_ = kBackAnimationSpeckled | ((intBackAnimation_ + 1) & 3);
+  renderer_.SetBackAnimation(static_cast<int16_t>(intBackAnimation_));
+  const int slot = PatterSlotOfMessage(messageLine_);
+  if (slot >= 5 && slot <= 9) imgLoCard[8]->Refresh();
+  else if (slot == 10 || slot == 12) imgRightBack->Refresh();
+  else if (slot == 11 || slot == 13) imgLeftBack->Refresh();
+  renderer_.SetBackAnimation(0);
 }
 
 void FrmKestrel::RunMatchLoop() {
@@ -70,9 +57,12 @@ void FrmKestrel::RunMatchLoop() {
 }
 
 bool FrmKestrel::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && !activated_) {
+  // The match runs from the first activation for as long as the program
+  // lives. Without a window manager a window is never activated, so the
+  // first showing starts it as well.
+  if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) && !activated_ &&
+      playMatch_) {
     activated_ = true;
-    // The match runs from the first activation for as long as the program lives.
     QTimer::singleShot(0, this, [this] {
       RunMatchLoop();
       if (blnUnloading_) QCoreApplication::quit();
@@ -82,30 +72,112 @@ bool FrmKestrel::event(QEvent* event) {
 }
 
 void FrmKestrel::closeEvent(QCloseEvent* event) {
-  // Unloading: settings and the match state are written back, and every
-  // wait in progress is abandoned so that the game unwinds without scoring.
+  // Unloading: any game-over sound stops, the settings and the match state
+  // are written back, and every wait in progress is abandoned so that the
+  // game unwinds at once without scoring.
   blnUnloading_ = true;
   if (!shutdownDone_) {
     shutdownDone_ = true;
+    PlayWave({});
     if (onShutdown) onShutdown();
   }
   state_.intWaitState = kWaitNone;
   event->accept();
-  if (!loopRunning_) QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+  if (!loopRunning_ && activated_) QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
 }
 
-void FrmKestrel::AnswerWait() { state_.intWaitState = static_cast<int16_t>(-state_.intWaitState); }
+// -------------------------------------------------------- painting the model
+
+void FrmKestrel::Redraw(const TableModel& model, unsigned parts) {
+  if (parts & kPartCards) DrawCards(model);
+  if (parts & kPartPegs) DrawPegs(model);
+  if (parts & kPartCursor) DrawCursor(model);
+  if (parts & kPartMessage) ShowMessage(model.message);
+  if (parts & kPartButton) {
+    DrawButtonStrip();
+    UpdateKeyboardMenu();
+  }
+  if (parts & kPartDetails) {
+    lblDetails->setText(QString::fromStdString(model.detailsText).replace('\r', ""));
+    frameDetails->setVisible(model.detailsVisible);
+    if (model.detailsVisible) frameDetails->raise();
+  }
+  if (parts & kPartCaption) {
+    if (!isMinimized()) setWindowTitle(QString::fromStdString(model.caption));
+  }
+}
+
+void FrmKestrel::DrawCards(const TableModel& model) {
+  auto draw = [](CardImage* element, const CardElement& card) {
+    if (element->Tag() != card.code) element->RenderCode(card.code);
+    element->setVisible(card.visible);
+  };
+  for (int k = 0; k < 12; ++k) draw(imgLoCard[k], model.loCard[k]);
+  for (int k = 0; k < 8; ++k) draw(imgHiCard[k], model.hiCard[k]);
+  draw(imgLeftBack, model.leftBack);
+  draw(imgRightBack, model.rightBack);
+  draw(imgLeftCut, model.leftCut);
+  draw(imgRightCut, model.rightCut);
+  lblLeftGo->setVisible(model.leftGoVisible);
+  lblRightGo->setVisible(model.rightGoVisible);
+  lblCount->setText(QString::number(model.countValue));
+  if (model.countPlace >= 0 && model.countPlace < 8)
+    lblCount->move(imgHiCard[model.countPlace]->x() + 40, lblCount->y());
+  lblCount->setVisible(model.countVisible);
+  lineUnderscore->setVisible(model.underlineVisible);
+  if (model.underlineVisible && model.underlineFirstPlace >= 0 && model.underlineFirstPlace < 12) {
+    const CardImage* first = imgLoCard[model.underlineFirstPlace];
+    lineUnderscore->setGeometry(first->x() + 1, first->y() + first->height() + 4, 4 * 40 - 4 - 1, 2);
+  }
+}
+
+void FrmKestrel::DrawPegs(const TableModel& model) {
+  picBoard->PlacePeg(PegElement::Red0, model.computerBackPeg);
+  picBoard->PlacePeg(PegElement::Red1, model.computerScore);
+  picBoard->PlacePeg(PegElement::Green0, model.playerClaim);
+  picBoard->PlacePeg(PegElement::Green1, model.playerScore);
+  const bool target = model.targetHole > -1000;
+  if (target) picBoard->PlacePeg(PegElement::Target, model.targetHole);
+  picBoard->SetPegVisible(PegElement::Target, target);
+  if (target && model.targetInFront) picBoard->BringToFront(PegElement::Target);
+  else picBoard->SendToBack(PegElement::Target);
+  picBoard->BringToFront(PegElement::Green0);
+  picBoard->SetHintsEnabled(model.hintsOn);
+  picBoard->SetBackPegDraggable(model.backPegDraggable);
+  imgStartPtr->setVisible(model.startArrowVisible);
+}
+
+void FrmKestrel::DrawCursor(const TableModel& model) {
+  if (model.cursorVisible) {
+    const int p = model.cursorSlot;
+    imgBlackHz->move(40 * p + 9, imgBlackHz->y());
+    imgBlackVt->move(40 * (p + 1) + 3, imgBlackVt->y());
+    std::string code(1, 'P');
+    code += std::to_string(p);
+    imgBlackHz->RenderCode(code);
+    imgBlackVt->RenderCode(code);
+    imgBlackHz->lower();
+    imgBlackVt->lower();
+  }
+  imgBlackHz->setVisible(model.cursorVisible);
+  imgBlackVt->setVisible(model.cursorVisible);
+  // The I-beam over the engine's suggested cards while a card is chosen.
+  const bool choosing = model.waitState == kWaitDiscard || model.waitState == kWaitPlay;
+  for (int k = 0; k < 6; ++k) {
+    const bool hinted = choosing && model.hintsOn && (k == model.hintSlot1 || k == model.hintSlot2);
+    if (hinted) imgLoCard[k]->setCursor(Qt::IBeamCursor);
+    else imgLoCard[k]->unsetCursor();
+  }
+}
 
 // ----------------------------------------------- message line, button, menu
 
-void FrmKestrel::ShowMessage(const QString& text) {
-  // The message, a line break and the patter; a second line break is
-  // followed by the patter's slot number, which is never shown.
-  messageText_ = text;
-  QStringList parts = QString(text).split('\r');
-  while (parts.size() > 2) parts.removeLast();
-  if (options_.intPatter == 0 && parts.size() > 1) parts.removeLast();
-  lblMessage->setText(parts.join('\n'));
+void FrmKestrel::ShowMessage(const std::string& line) {
+  // The message, and on a second line the patter unless it is hidden.
+  messageLine_ = line;
+  lblMessage->setText(QString::fromStdString(kestrel::VisibleMessage(line, options_.intPatter != 0)));
+  if (!line.empty() && options_.intDeckStyle == kDeckDogEar && !animationTimer_->isActive())
+    animationTimer_->start();
 }
 
 bool FrmKestrel::ButtonEnabled() const {
@@ -133,54 +205,19 @@ void FrmKestrel::UpdateKeyboardMenu() {
   mnuKeyboardMinimize->setEnabled(true);
 }
 
-void FrmKestrel::MoveCardCursor(int position, int waitState) {
-  const int p = WrapCardCursor(position, waitState, state_.intPlayerCardsLeft);
-  state_.intCursorCard = static_cast<int16_t>(p);
-  imgBlackHz->move(40 * p + 9, imgBlackHz->y());
-  imgBlackVt->move(40 * (p + 1) + 3, imgBlackVt->y());
-  std::string code(1, 'P');
-  code += std::to_string(p);
-  imgBlackHz->RenderCode(code);
-  imgBlackVt->RenderCode(code);
-  imgBlackHz->show();
-  imgBlackVt->show();
-  imgBlackHz->lower();
-  imgBlackVt->lower();
-}
-
-void FrmKestrel::HideCardCursor() {
-  imgBlackHz->hide();
-  imgBlackVt->hide();
-}
-
 void FrmKestrel::DoAutomatic() {
   if (!ButtonEnabled()) return;
-  if (onAutomatic) {
-    onAutomatic();
-    return;
-  }
-  switch (state_.intWaitState) {
-    case 1: break;
-    case 2:
-      if (state_.intSelectedCard == state_.intHintCard1) state_.intSelectedCard = state_.intHintCard2;
-      else state_.intSelectedCard = state_.intHintCard1;
-      break;
-    case 3: state_.intPlayedCard = state_.intHintCard1; break;
-    case 4: case 5: case 6: case 7: case 8:
-      picBoard->PlacePeg(picBoard->imgGreen[0], state_.intPlayerScore + state_.intPointsToPeg);
-      break;
-    default: return;
-  }
-  AnswerWait();
+  if (controller_) controller_->DoAutomatic();
+  else if (state_.intWaitState == kWaitContinue) state_.intWaitState = -kWaitContinue;
 }
 
 void FrmKestrel::CardSelect() {
-  if (state_.intWaitState != 2 && state_.intWaitState != 3) return;
-  if (onCardClicked && state_.intCursorCard >= 0) onCardClicked(state_.intCursorCard);
+  if (controller_) controller_->CardSelect();
 }
 
 void FrmKestrel::Continue() {
-  if (state_.intWaitState == 1) state_.intWaitState = -1;
+  if (controller_) controller_->PressContinue();
+  else if (state_.intWaitState == kWaitContinue) state_.intWaitState = -kWaitContinue;
 }
 
 void FrmKestrel::ToggleNonStop() {
@@ -194,8 +231,8 @@ void FrmKestrel::SetKeyMode(int mode) {
   txtHistory->hide();
   txtSeed->hide();
   txtPlayer->hide();
-  QWidget* box = mode == kKeyHistory ? static_cast<QWidget*>(txtHistory)
-                 : mode == kKeySeed  ? static_cast<QWidget*>(txtSeed)
+  QWidget* box = mode == kKeyHistory      ? static_cast<QWidget*>(txtHistory)
+                 : mode == kKeySeed       ? static_cast<QWidget*>(txtSeed)
                  : mode == kKeyPlayerName ? static_cast<QWidget*>(txtPlayer)
                                           : nullptr;
   if (box) {
@@ -204,60 +241,6 @@ void FrmKestrel::SetKeyMode(int mode) {
   } else {
     client->setFocus();
   }
-}
-
-// ------------------------------------------------------------ pegging by hand
-
-void FrmKestrel::ShowPegs() {
-  picBoard->PlacePeg(picBoard->imgRed[0], state_.intComputerBackPeg);
-  picBoard->PlacePeg(picBoard->imgRed[1], state_.intComputerScore);
-  picBoard->PlacePeg(picBoard->imgGreen[0], state_.intPlayerBackPeg);
-  picBoard->PlacePeg(picBoard->imgGreen[1], state_.intPlayerScore);
-}
-
-void FrmKestrel::BeginPegPrompt() {
-  imgStartPtr->setVisible(state_.intPlayerBackPeg < 0);
-  picBoard->SetBackPegDraggable(true);
-  picBoard->PlacePeg(picBoard->imgPegTarget, state_.intPlayerScore + state_.intPointsToPeg);
-  SetPegHint();
-}
-
-void FrmKestrel::EndPegPrompt() {
-  picBoard->SetBackPegDraggable(false);
-  imgStartPtr->hide();
-}
-
-void FrmKestrel::SetPegHint() {
-  picBoard->SetPegHint(options_.blnHints && state_.intPointsToPeg >= 1);
-}
-
-int FrmKestrel::BackPegReading() const {
-  return ReadPegHole(picBoard->PegScoreAt(picBoard->imgGreen[0]), state_.intPlayerScore);
-}
-
-void FrmKestrel::SetCardHint(int slot1, int slot2) {
-  for (int k = 0; k < 6; ++k) {
-    const bool hinted = options_.blnHints && (k == slot1 || k == slot2);
-    if (hinted) imgLoCard[k]->setCursor(Qt::IBeamCursor);
-    else imgLoCard[k]->unsetCursor();
-  }
-}
-
-void FrmKestrel::PegAhead() {
-  if (state_.intWaitState < 4 || state_.intWaitState > 8) return;
-  picBoard->PlacePeg(picBoard->imgGreen[0],
-                     PegAheadHole(picBoard->PegScoreAt(picBoard->imgGreen[0]), state_.intPlayerScore));
-}
-
-void FrmKestrel::PegBack() {
-  if (state_.intWaitState < 4 || state_.intWaitState > 8) return;
-  picBoard->PlacePeg(picBoard->imgGreen[0],
-                     PegBackHole(picBoard->PegScoreAt(picBoard->imgGreen[0]), state_.intPlayerScore));
-}
-
-void FrmKestrel::PegAnchor() {
-  if (state_.intWaitState < 4 || state_.intWaitState > 8) return;
-  AnswerWait();
 }
 
 // -------------------------------------------------------------- keys
@@ -282,18 +265,27 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {
+  // The window sees every key before its elements do.
   switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       if ((key->modifiers() & Qt::ShiftModifier) && txtHistory->isVisible()) return false;
-      PegAnchor();
+      if (controller_) controller_->PegAnchor();
       CardSelect();
       Continue();
       return true;
-    case Qt::Key_Right: mnuKeyboardCardRight->trigger(); return false;
-    case Qt::Key_Left: mnuKeyboardCardLeft->trigger(); return false;
-    case Qt::Key_Up: PegAhead(); return false;
-    case Qt::Key_Down: PegBack(); return false;
+    case Qt::Key_Right:
+      if (controller_) controller_->CardRight();
+      return false;
+    case Qt::Key_Left:
+      if (controller_) controller_->CardLeft();
+      return false;
+    case Qt::Key_Up:
+      if (controller_) controller_->PegAhead();
+      return false;
+    case Qt::Key_Down:
+      if (controller_) controller_->PegBack();
+      return false;
     case Qt::Key_Escape: showMinimized(); return false;
     case Qt::Key_F10:
       if ((key->modifiers() & Qt::ControlModifier) && state_.blnAllowCtrlF10) {

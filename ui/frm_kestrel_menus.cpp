@@ -2,6 +2,7 @@
 // and radio groups, and the option items whose effect is on the window.
 #include <QMenuBar>
 
+#include "game/match_controller.h"
 #include "ui/frm_kestrel.h"
 
 namespace kestrel {
@@ -14,15 +15,12 @@ QAction* FrmKestrel::AddCheck(QMenu* menu, const QString& caption, const QKeySeq
   a->setData(".");  // the On/Off marker of option lines
   connect(a, &QAction::triggered, this, [this, a, value](bool checked) {
     *value = checked;
-    if (a == mnuOptionsHints) {
-      picBoard->SetHintsEnabled(checked);
-      if (state_.intWaitState >= 4 && state_.intWaitState <= 8) SetPegHint();
-    } else if (a == mnuOptionsDetails) {
-      frameDetails->setVisible(checked && state_.blnShowPhase);
-    } else if (a == mnuOptionsAutoplay || a == mnuOptionsAutoscore) {
+    if (a == mnuOptionsAutoplay || a == mnuOptionsAutoscore) {
       DrawButtonStrip();
       UpdateKeyboardMenu();
     }
+    // Hints, details and sorting show on the table: the controller redraws.
+    if (controller_) controller_->OptionsApplied();
     if (onOptionChanged) onOptionChanged(a);
   });
   return a;
@@ -104,6 +102,9 @@ void FrmKestrel::BuildMenus() {
   }
   source->addSeparator();
   mnuOptionsSourceSetSeed = source->addAction("&New Seed or Pointer");
+  connect(mnuOptionsSourceSetSeed, &QAction::triggered, this, [this] {
+    if (onSetSeed) onSetSeed();
+  });
   QMenu* log = mnuOptions->addMenu("Activity &Log");
   mnuOptionsLogAry = AddRadio(log, {"&Disable Logging", "Log &Games Only", "Log Games and &Messages"},
                               &options_.intLogLevel);
@@ -159,17 +160,21 @@ void FrmKestrel::BuildMenus() {
   mnuKeyboard->addSeparator();
   mnuKeyboardMinimize = mnuKeyboard->addAction("&Minimize\tEscape");
   connect(mnuKeyboardCardRight, &QAction::triggered, this, [this] {
-    if (state_.intWaitState == 2 || state_.intWaitState == 3)
-      MoveCardCursor(state_.intCursorCard + 1, state_.intWaitState);
+    if (controller_) controller_->CardRight();
   });
   connect(mnuKeyboardCardLeft, &QAction::triggered, this, [this] {
-    if (state_.intWaitState == 2 || state_.intWaitState == 3)
-      MoveCardCursor(state_.intCursorCard - 1, state_.intWaitState);
+    if (controller_) controller_->CardLeft();
   });
   connect(mnuKeyboardCardSelect, &QAction::triggered, this, [this] { CardSelect(); });
-  connect(mnuKeyboardPeg[1], &QAction::triggered, this, [this] { PegAhead(); });
-  connect(mnuKeyboardPeg[2], &QAction::triggered, this, [this] { PegBack(); });
-  connect(mnuKeyboardPeg[3], &QAction::triggered, this, [this] { PegAnchor(); });
+  connect(mnuKeyboardPeg[1], &QAction::triggered, this, [this] {
+    if (controller_) controller_->PegAhead();
+  });
+  connect(mnuKeyboardPeg[2], &QAction::triggered, this, [this] {
+    if (controller_) controller_->PegBack();
+  });
+  connect(mnuKeyboardPeg[3], &QAction::triggered, this, [this] {
+    if (controller_) controller_->PegAnchor();
+  });
   connect(mnuKeyboardContinue, &QAction::triggered, this, [this] { Continue(); });
   connect(mnuKeyboardAutomatic, &QAction::triggered, this, [this] { DoAutomatic(); });
   connect(mnuKeyboardMinimize, &QAction::triggered, this, [this] { showMinimized(); });
@@ -190,7 +195,6 @@ void FrmKestrel::ApplyOptionsToMenus() {
   mnuOptionsAutoscore->setChecked(options_.blnAutoscore);
   mnuOptionsSort->setChecked(options_.blnSort);
   mnuOptionsNonStop->setChecked(options_.blnNonStop);
-  picBoard->SetHintsEnabled(options_.blnHints);
   auto apply = [](std::vector<QAction*>& items, int16_t& value) {
     for (QAction* a : items) a->setChecked(false);
     if (value < 0 || value >= static_cast<int>(items.size())) value = 0;

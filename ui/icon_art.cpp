@@ -5,23 +5,16 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace kestrel {
+#include "ui/palette.h"
 
-QColor PaletteColor(int number) {
-  static const QRgb kPalette[16] = {
-      qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),   qRgb(0, 128, 128),
-      qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0), qRgb(192, 192, 192),
-      qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),   qRgb(0, 255, 255),
-      qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0), qRgb(255, 255, 255)};
-  return QColor(kPalette[number & 15]);
-}
+namespace kestrel {
 
 namespace {
 
 // One 16 x 16 icon at (x, y) of the sheet; grey draws the disabled look.
 void DrawContinueIcon(QPainter& p, int x, int y, bool grey) {
-  const QColor ink = grey ? PaletteColor(8) : PaletteColor(0);
-  const QColor paper = grey ? PaletteColor(7) : PaletteColor(15);
+  const QColor ink = grey ? PaletteColour(8) : PaletteColour(0);
+  const QColor paper = grey ? PaletteColour(7) : PaletteColour(15);
   // A sheet of paper with a folded top-right corner and a few lines of text.
   QPolygon sheet;
   sheet << QPoint(x + 3, y + 1) << QPoint(x + 10, y + 1) << QPoint(x + 13, y + 4)
@@ -36,10 +29,10 @@ void DrawContinueIcon(QPainter& p, int x, int y, bool grey) {
 
 void DrawAutoplayIcon(QPainter& p, int x, int y, bool grey) {
   // A small card back: navy with a dark-yellow border.
-  p.setPen(grey ? PaletteColor(8) : PaletteColor(0));
-  p.setBrush(grey ? PaletteColor(7) : PaletteColor(1));
+  p.setPen(grey ? PaletteColour(8) : PaletteColour(0));
+  p.setBrush(grey ? PaletteColour(7) : PaletteColour(1));
   p.drawRect(x + 3, y + 1, 9, 13);
-  p.setPen(grey ? PaletteColor(8) : PaletteColor(6));
+  p.setPen(grey ? PaletteColour(8) : PaletteColour(6));
   p.setBrush(Qt::NoBrush);
   p.drawRect(x + 4, y + 2, 7, 11);
   p.drawLine(x + 5, y + 4, x + 9, y + 11);
@@ -48,13 +41,13 @@ void DrawAutoplayIcon(QPainter& p, int x, int y, bool grey) {
 
 void DrawAutoscoreIcon(QPainter& p, int x, int y, bool grey) {
   // Two pegs standing on a strip of board.
-  p.setPen(grey ? PaletteColor(8) : PaletteColor(0));
-  p.setBrush(grey ? PaletteColor(7) : PaletteColor(6));
+  p.setPen(grey ? PaletteColour(8) : PaletteColour(0));
+  p.setBrush(grey ? PaletteColour(7) : PaletteColour(6));
   p.drawRect(x + 1, y + 11, 13, 3);
   for (int px : {x + 3, x + 9}) {
-    p.setBrush(grey ? PaletteColor(7) : PaletteColor(10));
+    p.setBrush(grey ? PaletteColour(7) : PaletteColour(10));
     p.drawEllipse(px, y + 2, 4, 4);
-    p.setBrush(grey ? PaletteColor(8) : PaletteColor(2));
+    p.setBrush(grey ? PaletteColour(8) : PaletteColour(2));
     p.drawRect(px + 1, y + 6, 2, 5);
   }
 }
@@ -84,7 +77,7 @@ QImage DragIcon(bool peg) {
 
 QImage ButtonIconSheet() {
   QImage sheet(48, 32, QImage::Format_RGB32);
-  sheet.fill(PaletteColor(7));
+  sheet.fill(PaletteColour(7));
   QPainter p(&sheet);
   for (int row = 0; row < 2; ++row) {
     const bool grey = row == 1;

@@ -9,10 +9,6 @@
 
 namespace kestrel {
 
-// The program's 16-colour palette (0 black, 1 navy, 2 green, 3 teal, 6 dark
-// yellow, 7 light grey, 8 grey, 15 white, and the rest of the usual set).
-QColor PaletteColor(int number);
-
 // The 48 x 32 icon sheet of the button: columns 0 to 2 are Continue (a white
 // sheet), Autoplay (a small card back) and Autoscore (green pegs); row 0 is
 // the enabled look, row 1 the greyed look.

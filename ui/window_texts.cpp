@@ -1,19 +1,7 @@
-// The caption and the About panel's texts.
+// The About panel's texts.
 #include "ui/window_texts.h"
 
-#include "game/game_state.h"
-
 namespace kestrel {
-
-QString MatchCaption(const GameState& state) {
-  if (state.intGamesPlayed == 0) return "Kestrel";
-  const int32_t diff = state.intPointDifferential;
-  const QString signedDiff = (diff < 0 ? QString("-") : QString("+")) +
-                             QString::number(diff < 0 ? -static_cast<int64_t>(diff) : diff);
-  return QString("Kestrel") + "  -  Games: " + QString::number(state.intGamesPlayed) +
-         "   Match Score:  " + QString::number(state.intPlayerMatchPoints) + "/" +
-         QString::number(state.intComputerMatchPoints) + "   Point Differential:  " + signedDiff;
-}
 
 QString DisplayScaleLine(int twipsX, int twipsY) {
   if (twipsX == 15 && twipsY == 15) return "Small fonts have been detected (15 twips/pixel).";

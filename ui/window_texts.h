@@ -1,16 +1,9 @@
-// Texts the window builds: the caption with the match score and the four
-// texts of the About panel.
+// Texts the window builds: the four texts of the About panel.
 #pragma once
 
 #include <QString>
 
 namespace kestrel {
-
-struct GameState;
-
-// "Kestrel" alone before the first finished game of a match, otherwise with
-// the games, the match score and the point differential (sign always shown).
-QString MatchCaption(const GameState& state);
 
 struct AboutTexts {
   QString top, left, right, bottom;
