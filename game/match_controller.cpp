@@ -3,6 +3,7 @@
 #include "game/match_controller.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "game/cards.h"
 #include "game/table_places.h"
@@ -26,6 +27,17 @@ void MatchController::SetDefaultSounds(std::vector<uint8_t> computerLoses, std::
   soundComputerLoses_ = std::move(computerLoses);
   soundComputerWins_ = std::move(computerWins);
 }
+
+namespace {
+// The date and time in the short formats of the C library's locale.
+std::string LocalDateTime() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[64];
+  return std::strftime(text, sizeof text, "%x %X", &local) ? std::string(text) : std::string();
+}
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // Model upkeep
@@ -153,7 +165,7 @@ void MatchController::PlayMatch() {
     const bool resuming = state_.blnRestoring;
     StartGame();
     LogIfGames(GameStartRecord(state_, resuming, state_.intHandsDealt, deal_.SourceIsDataFile(),
-                               deal_.SeedOrPointer(), playerName_, clock_ ? clock_() : std::string()));
+                               deal_.SeedOrPointer(), playerName_, clock_ ? clock_() : LocalDateTime()));
     if (!PlayGame()) return;
     ChooseNextFirstDealer();
     SkipUnusedDeals();

@@ -210,18 +210,24 @@ std::optional<std::string> IniFile::Read(const std::string& section, const std::
   return FindIniValue(text, section, key);
 }
 
+bool IniFile::Load(std::string& text, bool& missing) const { return ReadWholeFile(path_, text, missing); }
+
 bool IniFile::Write(const std::string& section, const std::string& key, const std::string& value) const {
   std::string text;
   bool missing = false;
   if (!ReadWholeFile(path_, text, missing) && !missing) return false;  // never replace what cannot be read
-
   std::string newText = SetIniValue(text, section, key, value);
   if (!missing && newText == text) return true;  // nothing changes: leave the file alone
+  return Replace(newText);
+}
 
+bool IniFile::Replace(const std::string& newText) const {
   mode_t mode = 0644;
   struct stat st {};
-  if (!missing && ::stat(path_.c_str(), &st) == 0) mode = st.st_mode & 07777;
-
+  if (::stat(path_.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) return false;
+    mode = st.st_mode & 07777;
+  }
   std::string folder = FolderOf(path_);
   std::string tmpl = folder + "/.Kestrel32.ini.XXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());

@@ -31,6 +31,15 @@ class IniFile {
   // synced or moved into place.
   bool Write(const std::string& section, const std::string& key, const std::string& value) const;
 
+  // The whole text of the file: true with the text, or false (missing set
+  // when the file does not exist, text empty).
+  bool Load(std::string& text, bool& missing) const;
+
+  // Replaces the whole file with the text, atomically. False when the file
+  // exists but cannot be read, or the new file cannot be written, synced or
+  // moved into place; the old file then stays as it was.
+  bool Replace(const std::string& text) const;
+
   // Test seam: replaces rename(2) for the final step of a write.
   using RenameFn = std::function<int(const char* from, const char* to)>;
   void SetRenameForTesting(RenameFn fn) { rename_ = std::move(fn); }

@@ -44,6 +44,8 @@ bool SaveSettings(SettingsFile& file, const std::string& player, const Options& 
     o.intCardSource = snap->intCardSource;
     o.strDataFile = snap->strDataFile;
   }
+  // The whole save replaces the file once.
+  file.BeginBatch();
   bool ok = true;
   auto write = [&](const std::string& section, const std::string& key, const std::string& value) {
     ok = file.WriteIniString(section, key, value) && ok;
@@ -85,7 +87,7 @@ bool SaveSettings(SettingsFile& file, const std::string& player, const Options& 
   write(player, "WinSound", o.strWinSound);
   write(player, "LossSound", o.strLossSound);
   write(player, "DogEars", FormatDogEars(o.strMarkedCards));
-  return ok;
+  return file.CommitBatch() && ok;
 }
 
 GlobalSwitches ReadGlobalSwitches(const SettingsFile& file) {

@@ -45,22 +45,52 @@ int16_t SettingsFile::ReadIniInt(const std::string& section, const std::string& 
 }
 
 std::string SettingsFile::ReadIniString(const std::string& section, const std::string& key) const {
+  if (batching_) return FindIniValue(batchText_, section, key).value_or(std::string());
   return IniFile(IniPath()).Read(section, key).value_or(std::string());
 }
 
+void SettingsFile::BeginBatch() {
+  bool missing = false;
+  batchReadable_ = IniFile(IniPath()).Load(batchText_, missing) || missing;
+  if (!batchReadable_) batchText_.clear();
+  batchChanged_ = false;
+  batching_ = true;
+}
+
+bool SettingsFile::CommitBatch() {
+  if (!batching_) return true;
+  batching_ = false;
+  if (!batchChanged_) return true;
+  std::string folder = IniFolder();
+  if (commandLine_.OldIniPath()) MakeFolders(folder);
+  IniFile file(folder + "/" + kIniFileName);
+  if (rename_) file.SetRenameForTesting(rename_);
+  if (batchReadable_ && file.Replace(batchText_)) return true;
+  Report(file.Path());
+  return false;
+}
+
+void SettingsFile::Report(const std::string& path) {
+  writeFailed_ = true;
+  if (reported_) return;
+  reported_ = true;
+  if (report_)
+    report_("Problem writing to file:\n\n" + path + "\n\nSettings changed in this session may not be saved.");
+}
+
 bool SettingsFile::WriteIniString(const std::string& section, const std::string& key, const std::string& value) {
+  if (batching_) {
+    std::string changed = SetIniValue(batchText_, section, key, value);
+    batchChanged_ = batchChanged_ || changed != batchText_;
+    batchText_ = std::move(changed);
+    return true;
+  }
   std::string folder = IniFolder();
   if (commandLine_.OldIniPath()) MakeFolders(folder);
   IniFile file(folder + "/" + kIniFileName);
   if (rename_) file.SetRenameForTesting(rename_);
   if (file.Write(section, key, value)) return true;
-  writeFailed_ = true;
-  if (!reported_) {
-    reported_ = true;
-    if (report_)
-      report_("Problem writing to file:\n\n" + file.Path() +
-              "\n\nSettings changed in this session may not be saved.");
-  }
+  Report(file.Path());
   return false;
 }
 

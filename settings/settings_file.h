@@ -40,6 +40,13 @@ class SettingsFile {
   // Returns false on failure; the first failure of the run is reported.
   bool WriteIniString(const std::string& section, const std::string& key, const std::string& value);
 
+  // Between BeginBatch and CommitBatch writes (and reads) work on the text in
+  // memory, and CommitBatch replaces the file once: a crash in the middle of
+  // saving leaves the old file or the new one, never a mixture. CommitBatch
+  // returns false (and reports) when the file could not be replaced.
+  void BeginBatch();
+  bool CommitBatch();
+
   // Receives the text of the write-failure message (title "Kestrel",
   // critical icon), at most once per run.
   using ReportFn = std::function<void(const std::string& text)>;
@@ -54,6 +61,11 @@ class SettingsFile {
   ReportFn report_;
   IniFile::RenameFn rename_;
   bool writeFailed_ = false;
+  bool batching_ = false;
+  bool batchReadable_ = true;
+  bool batchChanged_ = false;
+  std::string batchText_;
+  void Report(const std::string& path);
   bool reported_ = false;
 };
 

@@ -11,6 +11,8 @@
 #include "engine/osprey32.h"
 #include "game/cards.h"
 #include "game/engine_bridge.h"
+#include "tests/support/card_string.h"
+#include "tests/support/engine_report.h"
 #include "tests/support/scratch_dir.h"
 
 using namespace kestrel;
@@ -307,4 +309,40 @@ TEST(CardText, RankSuitAndSeparator) {
   EXPECT_TRUE(b.Nobs());
   EXPECT_EQ(b.Total(), 17);
   EXPECT_EQ(ShowBreakdown(static_cast<int16_t>((8 << 7) | (6 << 4) | (1 << 13))).Total(), 29);
+}
+
+// The engine replays the history in the string and refuses an impossible
+// one, so the order of the played cards matters to it. Here the computer
+// (dealer) played Kd, then after two goes 5s: in that order the history is
+// sound; read straight off the hand string (5s before Kd) the 5s would have
+// made 15 and the Kd could not go on 25 while the 2c still fitted.
+TEST_F(LibraryFolder, TheEngineAcceptsThePlayedCardsInPlayingOrder) {
+  Link(std::string(KESTREL_BIN_DIR) + "/libOsprey32.so", "libOsprey32.so");
+  EngineBridge bridge(dir.Path());
+  GameState s;
+  s.blnPlayerDeals = false;
+  s.strComputerHand = kestrel::test::CardString("Kd 5s 2c 3c 9h 9d");
+  s.strPlayerHand = kestrel::test::CardString("Ks Kc Kh 4d 7h 7d");
+  s.strStarter = kestrel::test::CardString("Qd");
+  s.intComputerCardsLeft = s.intPlayerCardsLeft = 4;
+  Play(s, false, 1);  // Ks 10
+  Play(s, true, 1);   // Kd 20
+  Play(s, false, 1);  // Kc 30, then go, go
+  s.strPegSequence.clear();
+  s.intCount = 0;
+  Play(s, true, 1);   // 5s 5
+  Play(s, false, 1);  // Kh 15
+  ASSERT_EQ(CardText(s.strComputerHand, " "), "2c 3c 5s Kd 9h 9d ");
+
+  kestrel::test::ClearEngineReports();
+  int position = bridge.ChoosePlay(s, true);
+  EXPECT_TRUE(position == 1 || position == 2);
+  EXPECT_TRUE(bridge.LastRawResult() == 3 || bridge.LastRawResult() == 4);
+  EXPECT_EQ(CardText(PegPlayString(s, true), " "), "Kd 5s 2c 3c 9h 9d Qd Ks Kc Kh ");
+
+  std::string backwards = s.strComputerHand.substr(2, 2) + s.strComputerHand.substr(0, 2) +
+                          s.strComputerHand.substr(4) + s.strStarter + s.strPlayerPlayed;
+  EXPECT_EQ(::MakePegPlay(reinterpret_cast<const unsigned char*>(backwards.data()), 10, 2, 1, 0, 0, 0), -1);
+  EXPECT_EQ(kestrel::test::EngineReports().size(), 1u);
+  kestrel::test::ClearEngineReports();
 }

@@ -1,18 +1,249 @@
-// Whole matches through the controller with a scripted user: games end at
-// 121, every game consumes 17 deals, the first dealer rules hold.
+// Whole matches through the controller with a scripted user: deals consumed
+// per game, the first dealer of each game, New Match during every kind of
+// prompt, Non-Stop Play, and a reproducible activity log.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
+#include "tests/support/scratch_dir.h"
 #include "tests/support/scripted_host.h"
 
 namespace kestrel::testing {
 namespace {
 
-TEST(MatchFlow, PlaysGamesToTheEnd) {
-  ControllerRig rig(12345);
-  EXPECT_EQ(rig.PlayGames(3), 3);
-  EXPECT_FALSE(rig.host.stuck);
-  EXPECT_EQ(rig.state.intPlayerMatchPoints + rig.state.intComputerMatchPoints >= 6, true);
-  EXPECT_EQ(rig.state.intWaitState, 0);
+// Recorded with the engine of this revision (see SignatureOfAFixedMatch).
+constexpr uint64_t kMatchSignature = 0x7a579c2bc1ce05eeull;
+
+TEST(MatchFlow, EveryGameUsesSeventeenDealSlots) {
+  for (int length : {0, 1}) {
+    ControllerRig rig(777);
+    rig.options.intGameLength = static_cast<int16_t>(length);
+    rig.options.intFirstDealer = static_cast<int16_t>(FirstDealer::PlayerAlways);
+    int drawsAtFirstHand = -1;
+    rig.host.onWait = [&](MatchController&, int) {
+      if (drawsAtFirstHand < 0) drawsAtFirstHand = rig.deal.draws;
+      return false;
+    };
+    ASSERT_EQ(rig.PlayGames(4), 4);
+    EXPECT_FALSE(rig.host.stuck);
+    const int perGame = length == 0 ? 17 : 13;  // the short game starts its count at 4
+    EXPECT_EQ(rig.deal.draws, drawsAtFirstHand + 4 * perGame) << length;
+  }
+}
+
+TEST(MatchFlow, PlayerAlwaysFirstStillMovesTheSourceLikeACut) {
+  ControllerRig rig(31);
+  rig.deal.Queue(Cards("7s 7h"));  // a tie: drawn again
+  rig.deal.Queue(Cards("2c 9d"));
+  rig.options.intFirstDealer = static_cast<int16_t>(FirstDealer::ComputerAlways);
+  ASSERT_TRUE(rig.controller->CutForDeal());
+  EXPECT_EQ(rig.deal.draws, 2);
+  EXPECT_FALSE(rig.state.blnPlayerDeals);
+  EXPECT_TRUE(rig.host.waits.empty());
+}
+
+TEST(MatchFlow, CutForDealRepeatsTiesAndLowCardDeals) {
+  ControllerRig rig(31);
+  rig.options.intFirstDealer = static_cast<int16_t>(FirstDealer::LoserDeals);
+  rig.deal.Queue(Cards("7s 7h"));
+  rig.deal.Queue(Cards("As 2d"));
+  ASSERT_TRUE(rig.controller->CutForDeal());
+  EXPECT_TRUE(rig.state.blnPlayerDeals);
+  ASSERT_EQ(rig.host.messages.size(), 3u);
+  EXPECT_EQ(VisibleMessage(rig.host.messages[0], true), "Low card deals.\rSame stakes as last time, right?");
+  EXPECT_EQ(VisibleMessage(rig.host.messages[1], false), "Tie -- try again.");
+  EXPECT_EQ(VisibleMessage(rig.host.messages[2], true), "You deal.\rNuts!  Even a deuce didn't help.");
+  EXPECT_EQ(CardOfCode(rig.controller->Model().loCard[0].code), Cards("As")[0]);
+  EXPECT_EQ(CardOfCode(rig.controller->Model().loCard[1].code), Cards("2d")[0]);
+}
+
+TEST(MatchFlow, ClickingThePackAnswersTheCut) {
+  ControllerRig rig(31);
+  rig.options.intFirstDealer = static_cast<int16_t>(FirstDealer::LoserDeals);
+  rig.deal.Queue(Cards("Ks 2d"));
+  int clicks = 0;
+  rig.host.onWait = [&](MatchController& c, int code) {
+    if (code != kWaitContinue) return false;
+    ++clicks;
+    if (c.Model().deckClickable) c.ClickLowerPlace(8); else c.PressContinue();
+    return true;
+  };
+  ASSERT_TRUE(rig.controller->CutForDeal());
+  EXPECT_FALSE(rig.state.blnPlayerDeals);
+  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), false), "I deal.");
+  EXPECT_EQ(clicks, 2);
+}
+
+// The first dealer of each game, and who won the game before.
+struct GameStart {
+  bool playerDeals;
+  bool computerWonLast;
+  int handsLast;
+};
+
+std::vector<GameStart> FirstDealers(FirstDealer rule, int games) {
+  ControllerRig rig(4242);
+  rig.options.intFirstDealer = static_cast<int16_t>(rule);
+  std::vector<GameStart> out;
+  int lastComputerPoints = 0, handsLast = 0, lastGames = -1;
+  rig.host.onWait = [&](MatchController&, int code) {
+    if (code == kWaitDiscard && rig.state.intGamesPlayed != lastGames) {
+      out.push_back({rig.state.blnPlayerDeals, rig.state.intComputerMatchPoints > lastComputerPoints, handsLast});
+      lastComputerPoints = rig.state.intComputerMatchPoints;
+      lastGames = rig.state.intGamesPlayed;
+    }
+    if (code == kWaitContinue && (rig.state.intPlayerScore >= 121 || rig.state.intComputerScore >= 121))
+      handsLast = rig.state.intHandsDealt;
+    return false;
+  };
+  rig.PlayGames(games);
+  return out;
+}
+
+TEST(MatchFlow, LoserDealsTheNextGame) {
+  const auto starts = FirstDealers(FirstDealer::LoserDeals, 8);
+  ASSERT_EQ(starts.size(), 8u);
+  for (size_t g = 1; g < starts.size(); ++g) EXPECT_EQ(starts[g].playerDeals, starts[g].computerWonLast) << g;
+}
+
+TEST(MatchFlow, AlternateFirstDealsAlternateWhateverTheLengthOfTheGame) {
+  const auto starts = FirstDealers(FirstDealer::Alternate, 8);
+  ASSERT_EQ(starts.size(), 8u);
+  bool sawOdd = false, sawEven = false;
+  for (size_t g = 1; g < starts.size(); ++g) {
+    EXPECT_NE(starts[g].playerDeals, starts[g - 1].playerDeals) << g;
+    (starts[g].handsLast % 2 ? sawOdd : sawEven) = true;
+  }
+  EXPECT_TRUE(sawOdd && sawEven);  // games ended on both parities of hands
+}
+
+TEST(MatchFlow, FixedFirstDealers) {
+  for (auto rule : {FirstDealer::PlayerAlways, FirstDealer::ComputerAlways}) {
+    const auto starts = FirstDealers(rule, 3);
+    for (const auto& s : starts) EXPECT_EQ(s.playerDeals, rule == FirstDealer::PlayerAlways);
+  }
+}
+
+// New Match at the first prompt of each kind inside a hand: nothing of that
+// hand is scored, tallied or logged.
+TEST(MatchFlow, NewMatchDuringAnyPromptLeavesTheHandUnscored) {
+  for (int code = kWaitContinue; code <= kWaitPegCrib; ++code) {
+    ScratchDir dir;
+    ControllerRig rig(900 + code);
+    rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Penalties);  // the cut is always scored
+    rig.options.strLogFile = dir.File("Tester.log");
+    rig.options.intLogLevel = 1;
+    bool hit = false;
+    GameState before;
+    Statistics statsBefore;
+    std::string logBefore;
+    rig.host.onWait = [&](MatchController& c, int wait) {
+      if (hit || wait != code || rig.state.intPhase < 1 || rig.state.intHandsDealt < 2) return false;
+      hit = true;
+      before = rig.state;
+      statsBefore = rig.stats;
+      logBefore = ScratchDir::Get(rig.options.strLogFile);
+      c.NewMatch();
+      return true;
+    };
+    rig.host.stopAfterGames = 20;
+    rig.controller->PlayMatch();
+    ASSERT_TRUE(hit) << code;
+    EXPECT_EQ(rig.state.intWaitState, 0);
+    EXPECT_EQ(rig.state.intPlayerScore, before.intPlayerScore) << code;
+    EXPECT_EQ(rig.state.intComputerScore, before.intComputerScore) << code;
+    EXPECT_EQ(rig.state.intGamesPlayed, before.intGamesPlayed) << code;
+    EXPECT_EQ(rig.stats.playerTotals, statsBefore.playerTotals) << code;
+    EXPECT_EQ(rig.stats.computerTotals, statsBefore.computerTotals) << code;
+    EXPECT_EQ(ScratchDir::Get(rig.options.strLogFile), logBefore) << code;
+  }
+}
+
+TEST(MatchFlow, NonStopPlayStopsAfterAThousandGames) {
+  ControllerRig rig(5);
+  rig.options.blnNonStop = true;
+  int optionChanges = 0;
+  rig.host.onWait = [&](MatchController& c, int) {
+    if (!rig.options.blnNonStop) {
+      ++optionChanges;
+      c.NewMatch();
+    }
+    return true;  // the user does nothing
+  };
+  rig.controller->PlayMatch();
+  EXPECT_EQ(rig.state.intGamesPlayed, 1000);
+  EXPECT_FALSE(rig.options.blnNonStop);
+  EXPECT_EQ(optionChanges, 1);
+}
+
+TEST(MatchFlow, NonStopWithoutAutoplayWaitsAtTheFirstDiscard) {
+  ControllerRig rig(5);
+  rig.options.blnNonStop = true;
+  rig.options.blnAutoplay = false;
+  rig.options.intFirstDealer = static_cast<int16_t>(FirstDealer::LoserDeals);
+  rig.host.onWait = [&](MatchController& c, int code) {
+    if (code == kWaitDiscard) c.NewMatch();
+    return true;  // the user answers nothing
+  };
+  rig.controller->PlayMatch();
+  // The cut's Continues were passed for him; the discard waits for him.
+  EXPECT_GE(std::count(rig.host.waits.begin(), rig.host.waits.end(), kWaitContinue), 2);
+  EXPECT_EQ(rig.host.waits.front(), kWaitContinue);
+  EXPECT_EQ(rig.host.waits.back(), kWaitDiscard);
+}
+
+std::string LogOfMatch(int32_t seed, int games, bool engine) {
+  ScratchDir dir;
+  ControllerRig rig(seed, engine);
+  rig.options.strLogFile = dir.File("Tester.log");
+  rig.options.intLogLevel = 2;
+  rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Muggins);
+  rig.controller->SetClock([] { return std::string(); });
+  // A user who pegs one point too few on every hand of four or more.
+  rig.host.onWait = [](MatchController& c, int code) {
+    if (code == kWaitPegHand && c.State().intPointsToPeg >= 4) {
+      ScriptedHost::PegTo(c, c.State().intPlayerScore + c.State().intPointsToPeg - 1);
+      return true;
+    }
+    return false;
+  };
+  rig.PlayGames(games);
+  return ScratchDir::Get(rig.options.strLogFile);
+}
+
+TEST(MatchFlow, AWholeMatchFromAFixedSeedLogsTheSameEveryTime) {
+  const std::string first = LogOfMatch(13896, 3, true);
+  EXPECT_EQ(LogOfMatch(13896, 3, true), first);
+  EXPECT_NE(LogOfMatch(13897, 3, true), first);
+  EXPECT_NE(first.find(" Seed/Pointer for match with Tester: 13896  Cut(s): "), std::string::npos);
+  EXPECT_NE(first.find(" Game 2: "), std::string::npos);
+  EXPECT_NE(first.find(" -- points will be taken.\r\n"), std::string::npos);
+  EXPECT_EQ(std::count(first.begin(), first.end(), '\n') > 40, true);
+}
+
+}  // namespace
+}  // namespace kestrel::testing
+
+namespace kestrel::testing {
+namespace {
+
+uint64_t Fnv1a(const std::string& text) {
+  uint64_t h = 1469598103934665603ull;
+  for (unsigned char c : text) {
+    h ^= c;
+    h *= 1099511628211ull;
+  }
+  return h;
+}
+
+// The activity log of a fixed match (date and time left out) with the
+// engine's own decisions for both sides. A change of this value means the
+// deal, the engine's choices, the scoring or the log layout changed: check
+// which, and record the new value only when the change is intended.
+TEST(MatchFlow, SignatureOfAFixedMatch) {
+  const std::string log = LogOfMatch(20261207, 6, true);
+  EXPECT_EQ(Fnv1a(log), kMatchSignature) << "log hash 0x" << std::hex << Fnv1a(log);
 }
 
 }  // namespace

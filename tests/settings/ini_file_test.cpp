@@ -144,6 +144,9 @@ TEST(IniFile, AFolderInPlaceOfTheFileIsNeverReplaced) {
   int reports = 0;
   f.SetWriteFailureHandler([&](const std::string&) { ++reports; });
   EXPECT_FALSE(f.WriteIniString("Global", "Version", "x"));
+  f.BeginBatch();
+  f.WriteIniString("Global", "Version", "x");
+  EXPECT_FALSE(f.CommitBatch());
   EXPECT_EQ(ScratchDir::Get(f.IniPath() + "/keep"), "mine");
   EXPECT_EQ(reports, 1);
 }

@@ -2,6 +2,7 @@
 // player names.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,35 @@ TEST(Profile, EveryKeyRoundTrips) {
                 "\r\nState=77,0,0\r\nStatistics1=1,2\r\nStatistics2=3,4\r\nLogFile=/home/ann/Ann.log\r\n"
                 "CardBack=/home/ann/back.bmp\r\nDataFile=/data/cards.bin\r\nPatterFile=/home/ann/patter.txt\r\n"
                 "WinSound=/home/ann/win.wav\r\nLossSound=/home/ann/loss.wav\r\nDogEars=1,52,13\r\n");
+}
+
+TEST(Profile, ASaveReplacesTheFileOnceOrNotAtAll) {
+  ScratchDir dir;
+  SettingsFile f(dir.Path(), CommandLine());
+  RecordingHooks hooks;
+  int renames = 0;
+  bool fail = false;
+  f.SetRenameForTesting([&](const char* from, const char* to) {
+    ++renames;
+    return fail ? -1 : std::rename(from, to);
+  });
+  std::vector<std::string> reports;
+  f.SetWriteFailureHandler([&](const std::string& text) { reports.push_back(text); });
+  ASSERT_TRUE(SaveSettings(f, "Ann", Unusual(), hooks));
+  EXPECT_EQ(renames, 1);
+  ASSERT_TRUE(SaveSettings(f, "Ann", Unusual(), hooks));
+  EXPECT_EQ(renames, 1);  // nothing changed: the file is left alone
+
+  std::string before = ScratchDir::Get(f.IniPath());
+  fail = true;
+  EXPECT_FALSE(SaveSettings(f, "Bob", Options{}, hooks));
+  EXPECT_FALSE(SaveSettings(f, "Cy", Options{}, hooks));
+  EXPECT_EQ(ScratchDir::Get(f.IniPath()), before);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], "Problem writing to file:\n\n" + f.IniPath() +
+                            "\n\nSettings changed in this session may not be saved.");
+  // Reads go to the file again after a save.
+  EXPECT_EQ(f.ReadIniString("Global", "Players"), "Ann");
 }
 
 TEST(Profile, SaveWritesTheHandStartCardSource) {

@@ -36,7 +36,10 @@ void ScriptedHost::Redraw(const TableModel& model, unsigned parts) {
     waits.push_back(model.waitState);
     messages.push_back(model.message);
   }
-  if (parts & kPartButton) lastWait_ = model.waitState;
+  if ((parts & kPartButton) && model.waitState != lastWait_) {
+    lastWait_ = model.waitState;
+    pumpsThisWait_ = 0;
+  }
 }
 
 void ScriptedHost::PumpEvents(bool) {
@@ -48,16 +51,13 @@ void ScriptedHost::PumpEvents(bool) {
     c.NewMatch();
     return;
   }
-  if ((stopAfterGames >= 0 && c.State().intGamesPlayed >= stopAfterGames) || (abandonAtWait && code == abandonAtWait)) {
+  if ((stopAfterGames >= 0 && c.State().intGamesPlayed >= stopAfterGames && code != kWaitContinue) ||
+      (abandonAtWait && code == abandonAtWait)) {
     c.NewMatch();
     return;
   }
-  if (onWait && onWait(c, code)) {
-    if (c.State().intWaitState != code) pumpsThisWait_ = 0;
-    return;
-  }
+  if (onWait && onWait(c, code)) return;
   AnswerCorrectly(c, code);
-  if (c.State().intWaitState != code) pumpsThisWait_ = 0;
 }
 
 bool ScriptedHost::MessageBox(const std::string& text, const std::string&, MessageIcon) {

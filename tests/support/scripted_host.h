@@ -27,7 +27,8 @@ class ScriptedHost : public NullHost {
   // Called at every pump while a wait is pending; return true when it acted
   // (or chose not to), false to let the default user answer.
   std::function<bool(MatchController&, int waitState)> onWait;
-  // At the first wait after this many games are finished, New Match.
+  // At the first wait (other than a Continue) after this many games are
+  // finished, New Match: the last game's end is acknowledged first.
   int stopAfterGames = -1;
   // New Match at the first wait of this code (0: never).
   int abandonAtWait = 0;

@@ -1,0 +1,106 @@
+// The activity-log records and the log's failure behaviour.
+#include <gtest/gtest.h>
+
+#include "game/host.h"
+#include "settings/options.h"
+#include "stats/activity_log.h"
+#include "stats/log_records.h"
+#include "tests/support/linked_engine.h"
+#include "tests/support/scratch_dir.h"
+
+namespace kestrel::testing {
+namespace {
+
+TEST(LogRecords, MatchStartWithCutsOrIgnored) {
+  std::string record = MatchStartHead("MoonBeam", 13896);
+  record += MatchCutText(Cards("7s")[0], Cards("7h")[0]);
+  record += MatchCutText(Cards("As")[0], Cards("Kd")[0]);
+  EXPECT_EQ(MatchStartRecord(record), "\r\n Seed/Pointer for match with MoonBeam: 13896  Cut(s): 7s7h AsKd \r\n\r\n");
+  EXPECT_EQ(MatchStartRecord(MatchStartHead("Ann", -5) + "Ignored"),
+            "\r\n Seed/Pointer for match with Ann: -5  Cut(s): Ignored \r\n\r\n");
+}
+
+TEST(LogRecords, GameStartHeader) {
+  GameState s;
+  s.intGamesPlayed = 2;
+  s.intPlayerMatchPoints = 3;
+  s.intComputerMatchPoints = 2;
+  s.intPointDifferential = -7;
+  EXPECT_EQ(GameStartRecord(s, false, 0, false, 42, "Ann", "12/07/26 18:00:00"),
+            " Game 2: 3/2 (-7)  Seed: 42  12/07/26 18:00:00\r\n\r\n"
+            " # Opp Com          Pegging          Opponent Dscd  Cut Computer Dscd\r\n"
+            " - --- ---  -----------------------  -------- ----  --  -------- ----\r\n");
+  const std::string resumed = GameStartRecord(s, true, 3, true, 99, "Ann", "d t");
+  EXPECT_EQ(resumed.substr(0, resumed.find("\r\n\r\n") + 4),
+            " Resuming match from INI state for Ann (pointer from hand 3).\r\n\r\n");
+  EXPECT_NE(resumed.find("  Pointer: 99  d t"), std::string::npos);
+  EXPECT_EQ(GameStartRecord(s, true, 1, false, 99, "Ann", "").substr(0, 48),
+            " Resuming match from INI state for Ann.\r\n\r\n Game");
+}
+
+TEST(LogRecords, HandLine) {
+  GameState s;
+  s.intHandsDealt = 3;
+  s.intPlayerScore = 27;
+  s.intComputerScore = 104;
+  s.blnPlayerDeals = true;
+  s.strPlayerHand = Cards("5h Js 2c 9d Kd Qc");
+  s.strComputerHand = Cards("As 2s 3s 4s 5s 6s");
+  s.strStarter = Cards("Th");
+  s.strPegLog = "As 5h 2s Js.9d 3s 2c 4s.Kd";
+  EXPECT_EQ(HandLogLine(s, false), " 3  27 104  As 5h 2s Js.9d 3s 2c 4s .5hJs2c9d KdQc  Th  As2s3s4s 5s6s\r\n");
+  EXPECT_EQ(HandLogLine(s, true).substr(HandLogLine(s, true).size() - 4), "\r\n\r\n");
+  EXPECT_EQ(SignedNumber(0), "+0");
+  EXPECT_EQ(SignedNumber(37), "+37");
+  EXPECT_EQ(SignedNumber(-37), "-37");
+}
+
+class RecordingHost : public NullHost {
+ public:
+  bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) override {
+    texts.push_back(text);
+    titles.push_back(title);
+    icons.push_back(icon);
+    return true;
+  }
+  void OptionsChanged() override { ++changes; }
+  std::vector<std::string> texts, titles;
+  std::vector<MessageIcon> icons;
+  int changes = 0;
+};
+
+TEST(ActivityLog, AppendsExactlyWhatItIsGiven) {
+  ScratchDir dir;
+  Options options;
+  options.intLogLevel = 1;
+  options.strLogFile = dir.File("MoonBeam.log");
+  RecordingHost host;
+  ActivityLog log(options, host);
+  EXPECT_TRUE(log.AppendLog("one\r\n"));
+  EXPECT_TRUE(log.AppendLog("two"));
+  EXPECT_EQ(ScratchDir::Get(options.strLogFile), "one\r\ntwo");
+  EXPECT_TRUE(host.texts.empty());
+}
+
+TEST(ActivityLog, AFailureSwitchesLoggingOffAndSaysSo) {
+  ScratchDir dir;
+  Options options;
+  options.intLogLevel = 2;
+  options.strLogFile = dir.File("no/such/folder/Ann.log");
+  RecordingHost host;
+  ActivityLog log(options, host);
+  EXPECT_FALSE(log.AppendLog("x"));
+  EXPECT_EQ(options.intLogLevel, 0);
+  EXPECT_EQ(host.changes, 1);
+  ASSERT_EQ(host.texts.size(), 1u);
+  EXPECT_EQ(host.texts[0], "Problem writing to log file:\r\r" + options.strLogFile + "\r\rLogging disabled.");
+  EXPECT_EQ(host.titles[0], "Kestrel");
+  EXPECT_EQ(host.icons[0], MessageIcon::Critical);
+  // Already off (a one-shot append of statistics): the box without the last part.
+  EXPECT_FALSE(log.AppendLog("y"));
+  EXPECT_EQ(host.texts[1], "Problem writing to log file:\r\r" + options.strLogFile);
+  EXPECT_EQ(host.changes, 1);
+}
+
+}  // namespace
+}  // namespace kestrel::testing

@@ -1,0 +1,152 @@
+// kestrel-sim: plays one match headless through the same match controller
+// as the window, with the program's own automatic actions (Continue,
+// Autoplay, Autoscore), in a folder that stands for the program's folder:
+// it reads and writes "Kestrel32.ini" there and writes the activity log
+// there as the stored options ask. With "UsePetrelDLL" = 1 the player's side
+// decides through libPetrel32.so.
+//
+//   kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "game/automatic_host.h"
+#include "game/card_source.h"
+#include "game/card_source_deal.h"
+#include "game/engine_bridge.h"
+#include "game/match_controller.h"
+#include "game/shared_library.h"
+#include "patter/patter.h"
+#include "settings/options.h"
+#include "settings/player_name.h"
+#include "settings/profile.h"
+#include "settings/settings_file.h"
+#include "stats/activity_log.h"
+#include "stats/statistics.h"
+
+using namespace kestrel;
+
+namespace {
+
+std::string OwnFolder() {
+  char path[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return ".";
+  std::string p(path, static_cast<size_t>(n));
+  const size_t slash = p.rfind('/');
+  return slash == std::string::npos ? "." : p.substr(0, slash);
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]\n");
+  return 2;
+}
+
+double Average(int32_t points, int32_t hands) { return static_cast<double>(points) / (hands > 0 ? hands : 1); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string dir, player, petrelDir;
+  long games = 100;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--dir" && hasValue) dir = argv[++i];
+    else if (arg == "--games" && hasValue) games = std::strtol(argv[++i], nullptr, 10);
+    else if (arg == "--player" && hasValue) player = argv[++i];
+    else if (arg == "--petrel-dir" && hasValue) petrelDir = argv[++i];
+    else return Usage();
+  }
+  if (dir.empty() || games < 1 || games > 30000) return Usage();
+
+  SettingsFile file(dir, CommandLine(""));
+  file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
+  player = CleanPlayerName(player);
+  if (player.empty()) {
+    const std::string stored = file.ReadIniString(kGlobalSection, "Players");
+    player = RecentPlayerMenu("", file.ReadIniString(kGlobalSection, "Version") == kIniVersion ? stored : "",
+                              kMaxRecentPlayers)
+                 .front();
+  }
+  Options options;
+  ResetDefaults(options);
+  MatchRecordHooks hooks;
+  LoadSettings(file, player, options, hooks);
+  const GlobalSwitches globals = ReadGlobalSwitches(file);
+  if (options.intLogLevel < 0 || options.intLogLevel > 2) options.intLogLevel = 0;
+  if (options.strLogFile.empty()) options.strLogFile = dir + "/" + player + ".log";
+
+  GameState state;
+  state.intUseAltLibrary = globals.intUseAltLibrary;
+  const std::string own = OwnFolder();
+  SharedLibrary osprey(own, kOspreyLibrary);
+  SharedLibrary petrel(petrelDir.empty() ? own : petrelDir, kPetrelLibrary);
+  EngineBridge bridge(own);
+  bridge.SetResolversForTesting([&](const char* name) { return osprey.Symbol(name); },
+                                [&](const char* name) { return petrel.Symbol(name); });
+  bridge.SetWarningHandler([](const std::string& text) {
+    std::string shown = text;
+    for (char& c : shown)
+      if (c == '\r') c = '\n';
+    std::fprintf(stderr, "Kestrel: %s\n", shown.c_str());
+  });
+  if (!osprey.Symbol("RandSeed")) {
+    std::fprintf(stderr, "kestrel-sim: cannot load %s: %s\n", osprey.Path().c_str(), osprey.Error().c_str());
+    return 1;
+  }
+  CardSource source(options, [&](int32_t s) { return bridge.RandSeed(s); });
+  CardSourceDeal deal(source, options);
+
+  // The automatic actions answer only where the button is enabled; the run
+  // plays for the player whatever the stored Allow Autoplay/Autoscore say.
+  const Options stored = options;
+  options.blnAutoplay = options.blnAutoscore = true;
+  options.blnNonStop = false;
+
+  AutomaticHost host(static_cast<int>(games));
+  PatterTable patter;
+  Statistics stats;
+  ActivityLog log(options, host);
+  MatchController controller(state, options, host, bridge, deal, patter, stats, log);
+  controller.SetPlayerName(player);
+  host.Attach(&controller);
+
+  long playerWins = 0, computerWins = 0;
+  host.SetGameEndHandler([&] {
+    const bool computerWon = state.intComputerScore > state.intPlayerScore;
+    (computerWon ? computerWins : playerWins) += 1;
+    std::printf("game %d: %s %d, Computer %d, %s wins after %d hands; match %d/%d\n", state.intGamesPlayed,
+                player.c_str(), state.intPlayerScore, state.intComputerScore, computerWon ? "Computer" : player.c_str(),
+                state.intHandsDealt, state.intPlayerMatchPoints, state.intComputerMatchPoints);
+  });
+
+  const auto start = std::chrono::steady_clock::now();
+  controller.PlayMatch();
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  // Per-deal averages from the completed hands (the hand that ends a game is
+  // not counted): dealer hand, crib, pegging; pone hand, pegging.
+  for (int side = 0; side < 2; ++side) {
+    const auto& t = side == 0 ? stats.playerTotals : stats.computerTotals;
+    std::printf("averages %s: deals %d dealer hand %.3f crib %.3f peg %.3f; pones %d pone hand %.3f peg %.3f\n",
+                side == 0 ? player.c_str() : "Computer", t[1], Average(t[3], t[1]), Average(t[4], t[1]),
+                Average(t[6], t[1]), t[2], Average(t[5], t[2]), Average(t[7], t[2]));
+  }
+  std::printf("games %d  %s won %ld  Computer won %ld  match points %d/%d  point differential %+d  games/s %.1f\n",
+              state.intGamesPlayed, player.c_str(), playerWins, computerWins, state.intPlayerMatchPoints,
+              state.intComputerMatchPoints, state.intPointDifferential,
+              seconds > 0 ? state.intGamesPlayed / seconds : 0.0);
+
+  // The settings go back as the program would leave them.
+  Options toSave = options;
+  toSave.blnAutoplay = stored.blnAutoplay;
+  toSave.blnAutoscore = stored.blnAutoscore;
+  SaveSettings(file, player, toSave, hooks);
+  return 0;
+}
