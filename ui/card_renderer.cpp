@@ -34,7 +34,9 @@ int CardOfCode(std::string_view code) {
 
 }  // namespace
 
-CardRenderer::CardRenderer() {
+CardRenderer::CardRenderer() { BuildDeckImages(); }
+
+void CardRenderer::BuildDeckImages() {
   for (int card = 0; card < 52; ++card) faces_[card] = DrawFace(art_, card);
   defaultBack_ = DrawFace(art_, -1);
   BuildCorners();

@@ -25,8 +25,11 @@ inline constexpr int16_t kBackAnimationSpeckled = 16;
 
 class CardRenderer {
  public:
-  // Builds the deck images (the 52 faces, the default back, the corner pieces).
+  // Builds the deck images (BuildDeckImages).
   CardRenderer();
+
+  // Draws the 52 faces, the default back and the corner pieces.
+  void BuildDeckImages();
 
   static QSize CardSize() { return {36, 49}; }
 

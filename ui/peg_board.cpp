@@ -36,6 +36,13 @@ void PegBoard::PlacePeg(PegElement element, int score) {
   SetPegPosition(element, QPoint(place.left, place.top));
 }
 
+void PegBoard::PlaceAllPegs(int computerBackPeg, int computerScore, int playerBackPeg, int playerScore) {
+  PlacePeg(PegElement::Red0, computerBackPeg);
+  PlacePeg(PegElement::Red1, computerScore);
+  PlacePeg(PegElement::Green0, playerBackPeg);
+  PlacePeg(PegElement::Green1, playerScore);
+}
+
 int PegBoard::PegScoreAt(PegElement element) const {
   const QPoint p = PegPosition(element);
   return PegScoreAtPlace(p.x(), p.y());

@@ -29,6 +29,9 @@ class PegBoard : public QWidget {
   // Moves a peg (or the target) to the hole of a score on its side's track;
   // Green0, Green1 and Target run on the player's track.
   void PlacePeg(PegElement element, int score);
+  // Shows all four pegs: the computer's back peg and score, then the
+  // player's back peg and score.
+  void PlaceAllPegs(int computerBackPeg, int computerScore, int playerBackPeg, int playerScore);
   // The score of the hole nearest to the element's present place.
   int PegScoreAt(PegElement element) const;
 
