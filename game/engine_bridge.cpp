@@ -112,8 +112,7 @@ void* EngineBridge::Osprey(const char* name) {
     // Once per run: the game goes on with the first legal choices, no points
     // from the engine's scoring and a stand-in generator.
     ospreyReported_ = true;
-    if (warn_)
-      warn_("Problem with call to " + std::string(name) + " in the engine library\n" + ospreyLib_->Path() + "\n\n" +
+    Warn("Problem with call to " + std::string(name) + " in the engine library\n" + ospreyLib_->Path() + "\n\n" +
             (ospreyResolver_ ? std::string("not found") : ospreyLib_->Error()) +
             "\n\nThe computer's play and the scores of this session cannot be relied on.");
   }
@@ -127,7 +126,15 @@ void* EngineBridge::Petrel(const char* name) {
 void EngineBridge::PetrelFailed(GameState& state) {
   std::string message = PetrelFallbackMessage(state.intUseAltLibrary);
   state.intUseAltLibrary = 0;  // in memory only: the next run tries Petrel32 again
-  if (warn_) warn_(message);
+  Warn(message);
+}
+
+void EngineBridge::Warn(const std::string& message) {
+  if (!warn_) return;
+  bool wasBusy = busyOn_;
+  if (wasBusy) Busy(false);
+  warn_(message);
+  if (wasBusy) Busy(true);
 }
 
 void EngineBridge::ChooseDiscards(GameState& state, bool isComputer, int& first, int& second) {

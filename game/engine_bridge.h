@@ -80,8 +80,11 @@ class EngineBridge : public Decisions {
   void* Petrel(const char* name);
   void PetrelFailed(GameState& state);
   void Busy(bool on) {
+    busyOn_ = on;
     if (busy_) busy_(on);
   }
+  // Shows a message with the normal pointer.
+  void Warn(const std::string& message);
 
   std::string folder_;
   std::unique_ptr<SharedLibrary> ospreyLib_;
@@ -92,6 +95,7 @@ class EngineBridge : public Decisions {
   std::function<void(bool)> busy_;
   std::function<void(const std::string&)> warn_;
   bool ospreyReported_ = false;
+  bool busyOn_ = false;
   int16_t lastRaw_ = 0;
 };
 

@@ -31,4 +31,9 @@ class CommandLine {
   std::string text_;
 };
 
+// The value of "/key=" on the command line (see CommandLine::Value).
+inline std::string CommandLineValue(const CommandLine& commandLine, const std::string& key) {
+  return commandLine.Value(key);
+}
+
 }  // namespace kestrel

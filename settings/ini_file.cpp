@@ -96,7 +96,9 @@ Location Locate(const std::string& text, const std::vector<Line>& lines, const s
                 const std::string& key) {
   Location loc;
   for (size_t i = 0; i < lines.size(); ++i) {
-    Parsed p = ParseLine(text.substr(lines[i].start, lines[i].contentEnd - lines[i].start));
+    std::string content = text.substr(lines[i].start, lines[i].contentEnd - lines[i].start);
+    if (i == 0 && content.compare(0, 3, "\xEF\xBB\xBF") == 0) content.erase(0, 3);  // a byte-order mark
+    Parsed p = ParseLine(content);
     if (loc.section == std::string::npos) {
       if (p.kind == Parsed::kSection && SameName(p.name, section)) {
         loc.section = i;

@@ -30,6 +30,9 @@ class SettingsFile {
   // ~/.config/Kestrel). Evaluated afresh on every read and write.
   std::string IniFolder() const;
   std::string IniPath() const { return IniFolder() + "/" + kIniFileName; }
+  // The log file a player gets when none is set: the player's name and
+  // ".log" in the folder of the settings file.
+  std::string DefaultLogFile(const std::string& player) const { return IniFolder() + "/" + player + ".log"; }
 
   // The leading decimal number of the value; 0 when missing or outside the
   // 16-bit range.

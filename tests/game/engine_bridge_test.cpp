@@ -225,6 +225,8 @@ TEST_F(BridgeTest, FailingPetrelIsReportedOnceAndOspreyDecides) {
             "Problem with call to decision function in PETREL.DLL\n(or file not found).  Your manual INI setting "
             "requests \nuse of the DLL for all decisions.\n\nReverting to OSPREY.DLL for rest of session.");
   EXPECT_EQ(s.intUseAltLibrary, 0);
+  // The message is shown with the normal pointer.
+  EXPECT_EQ(busy, (std::vector<bool>{true, false, true, false}));
   bridge.ChooseDiscards(s, true, a, b);
   gPeg.answer = 4;
   bridge.ChoosePlay(s, true);

@@ -111,6 +111,9 @@ TEST(IniFile, LfFilesStayLfAndNewFilesAreCrLf) {
   std::string twice = "[A]\nx=1\nx=2\n[a]\nx=3\n";
   EXPECT_EQ(FindIniValue(twice, "A", "X"), "1");
   EXPECT_EQ(SetIniValue(twice, "a", "x", "9"), "[A]\nx=9\nx=2\n[a]\nx=3\n");
+  // A file saved with a byte-order mark.
+  EXPECT_EQ(FindIniValue("\xEF\xBB\xBF[A]\r\nx=1\r\n", "A", "x"), "1");
+  EXPECT_EQ(SetIniValue("\xEF\xBB\xBF[A]\r\n", "A", "x", "1"), "\xEF\xBB\xBF[A]\r\nx=1\r\n");
 }
 
 TEST(IniFile, FailedRenameLeavesOldFileAndIsReportedOnce) {
@@ -156,6 +159,7 @@ TEST(IniFile, OldIniPathUsesTheUserConfigFolder) {
   ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
   SettingsFile f(dir.Path(), CommandLine("/Player=Ann /oldIniPath"));
   EXPECT_EQ(f.IniPath(), config.Path() + "/Kestrel/Kestrel32.ini");
+  EXPECT_EQ(f.DefaultLogFile("Ann"), config.Path() + "/Kestrel/Ann.log");
   ASSERT_TRUE(f.WriteIniString("Global", "Version", "v"));
   EXPECT_EQ(f.ReadIniString("Global", "Version"), "v");
   EXPECT_TRUE(ScratchDir::Exists(config.Path() + "/Kestrel/Kestrel32.ini"));

@@ -81,8 +81,3 @@ TEST_F(SingleInstanceTest, ACopyThatDoesNotAnswerIsReported) {
   auto result = std::async(std::launch::async, [key] { return SingleInstance(key).Claim(300); });
   EXPECT_EQ(result.get(), SingleInstance::Outcome::kNoAnswer);
 }
-
-TEST_F(SingleInstanceTest, TheProgramsNameHoldsTheUser) {
-  EXPECT_TRUE(SingleInstance::DefaultKey().startsWith("Kestrel-"));
-  EXPECT_GT(SingleInstance::DefaultKey().size(), 8);
-}
