@@ -6,6 +6,7 @@
 
 #include "ui/icon_art.h"
 #include "ui/palette.h"
+#include "ui/window_texts.h"
 
 namespace kestrel {
 
@@ -22,9 +23,7 @@ int ButtonIconColumn(int waitCode) {
 }
 
 ButtonStrip::ButtonStrip(QWidget* parent) : QWidget(parent), imgBtnPics_(ButtonIconSheet()) {
-  QFont f = font();
-  f.setPixelSize(13);
-  setFont(f);
+  setFont(TextFont());
 }
 
 void ButtonStrip::DrawButtonStrip(int waitCode, bool enabled) {

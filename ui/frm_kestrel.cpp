@@ -19,14 +19,6 @@ namespace kestrel {
 
 namespace {
 
-QFont TextFont(bool bold = false, bool underline = false) {
-  QFont f = QApplication::font();
-  f.setPixelSize(13);
-  f.setBold(bold);
-  f.setUnderline(underline);
-  return f;
-}
-
 QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QString& text = QString(),
                   bool bold = false) {
   auto* label = new QLabel(text, parent);
@@ -229,11 +221,6 @@ void FrmKestrel::BuildPopups() {
   cardPair(frameSeed, imgSeedCardLeft, imgSeedCardRight);
   for (int k = 0; k < 3; ++k)
     lblSeedMessage[k] = MakeLabel(frameSeed, QRect(112, k == 0 ? 24 : k == 1 ? 88 : 152, 361, 60));
-  lblSeedMessage[1]->setText(
-      QString("Use this option to play a game, then replay later with same ") +
-      "cards.  For match play/replay, you should also set Alternate " +
-      "First Deals to insure same conditions.");
-  lblSeedMessage[2]->setText("Leave text box blank to keep current value.");
   lblNewSeed = MakeLabel(frameSeed, QRect(112, 188, 86, 17), "New Value:", true);
   txtSeed = new QLineEdit(frameSeed);
   txtSeed->setGeometry(198, 186, 90, 25);
@@ -259,6 +246,10 @@ void FrmKestrel::BuildPopups() {
   lblAboutMessageBot = MakeLabel(frameAbout, QRect(127, 180, 362, 37));
   for (QLabel* l : {lblAboutMessageTop, lblAboutMessageLeft, lblAboutMessageRight, lblAboutMessageBot})
     l->setWordWrap(false);
+  // The bold file names fit their narrow column only slightly condensed.
+  QFont names = TextFont(true);
+  names.setStretch(88);
+  lblAboutMessageLeft->setFont(names);
 
   frameDeck = MakePopup();
   for (int i = 0; i < 52; ++i) {

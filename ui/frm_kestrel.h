@@ -108,9 +108,10 @@ class FrmKestrel : public QMainWindow, public Host {
   // Shows a message and waits for Continue with whatever prompt is pending
   // put back afterwards; False when the wait was abandoned.
   bool PauseForContinue(const QString& message);
-  // The New Seed or Pointer panel: shows the texts, waits for Continue and
+  // The New Seed or Pointer panel: shows its three texts and the current
+  // value, waits for Continue with `message` in the message line and
   // returns the trimmed entry ("" when blank or abandoned).
-  QString RunSeedPanel(const QString& message1, const QString& current, const QString& message);
+  QString RunSeedPanel(const QStringList& texts, const QString& current, const QString& message);
 
   // --- Hooks the session installs for behaviour owned elsewhere ---
   std::function<void()> onShutdown;                     // settings and match written back

@@ -81,9 +81,9 @@ void FrmKestrel::NewMatch() {
   else state_.intWaitState = kWaitNone;
 }
 
-QString FrmKestrel::RunSeedPanel(const QString& message1, const QString& current,
+QString FrmKestrel::RunSeedPanel(const QStringList& texts, const QString& current,
                                  const QString& message) {
-  lblSeedMessage[0]->setText(message1);
+  for (int k = 0; k < 3; ++k) lblSeedMessage[k]->setText(k < texts.size() ? texts[k] : QString());
   lblSeed->setText(current);
   imgSeedCardLeft->RenderCode(std::string{'F', static_cast<char>(30)});
   imgSeedCardRight->RenderCode(std::string{'F', static_cast<char>(10)});

@@ -7,7 +7,8 @@
 #include <QMessageBox>
 #include <cstring>
 
-#include "game/deal_source.h"
+#include "game/card_source.h"
+#include "game/card_source_deal.h"
 #include "game/engine_bridge.h"
 #include "game/match_controller.h"
 #include "game/startup.h"
@@ -21,44 +22,13 @@
 #include "stats/statistics.h"
 #include "ui/frm_kestrel.h"
 #include "ui/screenshot_user.h"
+#include "ui/single_instance.h"
 
 // The engine reports a bad argument through this function, found by name.
 extern "C" void KestrelEngineReport(const char* text, const char* caption) {
   QMessageBox::critical(QApplication::activeWindow(), QString::fromUtf8(caption ? caption : ""),
                         QString::fromUtf8(text ? text : ""));
 }
-
-namespace kestrel {
-namespace {
-
-// The default card sequence: each card from the top byte of the engine's
-// generator stepped from the player's seed.
-class SeedSequence : public DealSource {
- public:
-  SeedSequence(EngineBridge& bridge, Options& options) : bridge_(bridge), options_(options) {}
-  std::string DrawCards(int n) override {
-    std::string cards;
-    while (static_cast<int>(cards.size()) < n) {
-      int x = 0;
-      do {
-        options_.lngSeedOrPointer = bridge_.RandSeed(options_.lngSeedOrPointer);
-        x = static_cast<int>((static_cast<uint32_t>(options_.lngSeedOrPointer) >> 24) / 4);
-      } while ((x & 15) >= 13);
-      const char card = static_cast<char>((x / 16) * 13 + (x % 16));
-      if (cards.find(card) == std::string::npos) cards += card;
-    }
-    return cards;
-  }
-  int32_t SeedOrPointer() const override { return options_.lngSeedOrPointer; }
-  bool SourceIsDataFile() const override { return false; }
-
- private:
-  EngineBridge& bridge_;
-  Options& options_;
-};
-
-}  // namespace
-}  // namespace kestrel
 
 int main(int argc, char** argv) {
   using namespace kestrel;
@@ -78,6 +48,19 @@ int main(int argc, char** argv) {
   GameState state;
   Options options;
   ReadGlobalSwitchesInto(settings, state);
+
+  // A single running copy unless the Global switch allows more: a second
+  // copy brings the first one forward and ends.
+  SingleInstance instance;
+  if (!state.blnAllowMultipleInstances) {
+    switch (instance.Claim()) {
+      case SingleInstance::Outcome::kFirst: break;
+      case SingleInstance::Outcome::kRaised: return 0;
+      case SingleInstance::Outcome::kNoAnswer:
+        QMessageBox::warning(nullptr, "Kestrel", QString("Kestrel") + " already running...");
+        return 0;
+    }
+  }
 
   // The player: the command line's, else the first stored one, else "MoonBeam".
   std::string player = CommandLinePlayer(commandLine);
@@ -102,7 +85,10 @@ int main(int argc, char** argv) {
   engine.SetWarningHandler([&window](const std::string& text) {
     window.MessageBox(text, "Kestrel", MessageIcon::Exclamation);
   });
-  SeedSequence deal(engine, options);
+  CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
+  cards.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
+  cards.SetReversionHandler([&window](const std::string&) { window.ApplyOptionsToMenus(); });
+  CardSourceDeal deal(cards, options);
   PatterTable patter;
   Statistics statistics;
   ActivityLog log(options, window);
@@ -112,6 +98,23 @@ int main(int argc, char** argv) {
   window.patterText = [&patter](int slot) { return QString::fromStdString(patter.PatterText(slot)); };
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
   window.onShutdown = [&] { SaveSettings(settings, player, options, noMatch); };
+  // Options > Card Source > New Seed or Pointer: the panel over the table.
+  window.onSetSeed = [&] {
+    const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
+                               CardSource::kSeedMessage3};
+    const QString entry =
+        window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer),
+                            QString::fromStdString(WithPatter(CardSource::kSeedWaitMessage, patter, 2)));
+    if (window.Unloading()) return;
+    const CardSource::SeedEntry result = cards.ApplySeedEntry(entry.toStdString());
+    if (result.outcome == CardSource::SeedEntry::kInvalid)
+      window.MessageBox(result.message, "Kestrel", MessageIcon::Information);
+  };
+  QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+  });
 
   std::unique_ptr<ScreenshotUser> screenshots;
   if (!screenshotDir.isEmpty()) screenshots = std::make_unique<ScreenshotUser>(window, controller, screenshotDir);

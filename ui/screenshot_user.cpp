@@ -23,8 +23,27 @@ void ScreenshotUser::Shoot(const std::string& name) {
 void ScreenshotUser::Act(int waitState) {
   const TableModel& model = controller_.Model();
   const GameState& state = controller_.State();
-  if (++passes_ > 20000 || taken_.size() == 4) {
+  if (++passes_ > 20000 || taken_.size() == 6) {
     window_.close();
+    return;
+  }
+  // The About panel and the seed panel over the table at the first prompt.
+  if (window_.frameAbout->isVisible()) {
+    Shoot("about");
+    controller_.PressContinue();
+    return;
+  }
+  if (window_.frameSeed->isVisible()) {
+    Shoot("seed");
+    controller_.PressContinue();
+    return;
+  }
+  if (!taken_.count("about")) {
+    window_.mnuHelpAbout->trigger();
+    return;
+  }
+  if (!taken_.count("seed")) {
+    window_.mnuOptionsSourceSetSeed->trigger();
     return;
   }
   int played = 0;
@@ -42,7 +61,7 @@ void ScreenshotUser::Act(int waitState) {
     Shoot("pegging");
   } else if (model.detailsVisible && model.underlineVisible && waitState >= kWaitContinue) {
     Shoot("show");
-    if (taken_.size() == 4) {
+    if (taken_.size() == 6) {
       window_.close();
       return;
     }

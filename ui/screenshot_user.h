@@ -1,8 +1,8 @@
 // The program's hidden --screenshot=<folder> mode: an automatic player that
 // plays through the first hand and saves pictures of the window at the cut
 // for deal, while discards are chosen, during the pegging with a count on
-// the table and at the show with the scoring details, then closes the
-// window. Used to make the pictures of the documentation.
+// the table and at the show with the scoring details (and of the About and
+// New Seed or Pointer panels), then closes the window. Used to make the pictures of the documentation.
 #pragma once
 
 #include <QString>
