@@ -80,6 +80,14 @@ void CardRenderer::SetDeckStyle(int16_t style) {
   style_ = (style == kDeckDogEar || style == kDeckCustom) ? style : int16_t{kDeckDefault};
 }
 
+void CardRenderer::SetCustomBack(const QImage& picture) {
+  customBack_ = picture;
+  customCard_ = picture.isNull() ? QImage()
+                                 : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                       .scaled(kCardWidth, kCardHeight, Qt::IgnoreAspectRatio,
+                                               Qt::SmoothTransformation);
+}
+
 void CardRenderer::SetTableColour(int16_t backgroundIndex) { tableIndex_ = TableColourIndex(backgroundIndex); }
 
 const QImage& CardRenderer::CurrentBack() const {
@@ -126,8 +134,7 @@ QImage CardRenderer::RenderBack(int card) const {
     // parts show the table.
     image.fill(table);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(image.rect(), customBack_);
+    painter.drawImage(0, 0, customCard_);
     return image;
   }
   image = CurrentBack().convertToFormat(QImage::Format_RGB32).scaled(kCardWidth, kCardHeight);
@@ -174,10 +181,10 @@ CardRenderer::AppliedStyle CardRenderer::ApplyDeckStyle(int16_t style, const QSt
   QImage picture = customFile.isEmpty() ? QImage() : LoadPicture(customFile);
   if (picture.isNull()) {
     applied.customFile.clear();
-    customBack_ = QImage();
+    SetCustomBack(QImage());
     if (applied.style == kDeckCustom) applied.style = kDeckDefault;
   } else {
-    customBack_ = picture;
+    SetCustomBack(picture);
   }
   SetDeckStyle(applied.style);
   applied.style = style_;
@@ -190,7 +197,7 @@ bool CardRenderer::ChooseCustomBack(const QString& path, QString* message) {
     if (message) *message = WrongFileTypeMessage(path);
     return false;
   }
-  customBack_ = picture;
+  SetCustomBack(picture);
   style_ = kDeckCustom;
   return true;
 }

@@ -41,7 +41,7 @@ class CardRenderer {
   const std::string& MarkedCards() const { return marked_; }
   void SetBackAnimation(int16_t value) { backAnimation_ = value; }
   // The picture shown as the back in the custom style.
-  void SetCustomBack(const QImage& picture) { customBack_ = picture; }
+  void SetCustomBack(const QImage& picture);
   const QImage& CustomBack() const { return customBack_; }
 
   // The picture of an element of the given size for an image code:
@@ -99,6 +99,7 @@ class CardRenderer {
   QImage defaultBack_;
   QImage corners_;
   QImage customBack_;
+  QImage customCard_;  // the custom picture stretched to the card once
   std::string marked_;
   int16_t style_ = kDeckDefault;
   int tableIndex_ = 0;
