@@ -79,6 +79,7 @@ FrmKestrel::FrmKestrel(GameState& state, Options& options, QWidget* parent)
   BuildPanel();
   BuildPopups();
   BuildMenus();
+  BuildDeckMenu();
   connect(picButton, &ButtonStrip::Activated, this, [this] { DoAutomatic(); });
   connect(picBoard, &PegDragBoard::DroppedOnTarget, this, [this] {
     if (controller_) controller_->DropOnTarget();

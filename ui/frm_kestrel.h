@@ -226,6 +226,13 @@ class FrmKestrel : public QMainWindow, public Host {
   QAction* mnuHelpContext = nullptr;
   QAction* mnuHelpAbout = nullptr;
 
+  // Card Deck Style: installs the stored style and marks at start-up, and
+  // redraws every card after a change of style, colour or marks.
+  void ApplyDeckStyle();
+  void RefreshAllCards();
+  void ChooseDeckStyle(int16_t style);
+  void ViewDeck();
+
   // Applies the option check marks and radio groups from the options record.
   void ApplyOptionsToMenus();
   // Disables New Match, Change Player and the Options menu (locked play).
@@ -245,6 +252,7 @@ class FrmKestrel : public QMainWindow, public Host {
   void BuildPanel();
   void BuildPopups();
   void BuildMenus();
+  void BuildDeckMenu();
   QFrame* MakePopup();
   bool HandleKeyDown(QKeyEvent* key);
   bool HandleCharacter(QKeyEvent* key);
@@ -265,6 +273,7 @@ class FrmKestrel : public QMainWindow, public Host {
   MatchController* controller_ = nullptr;
   CardRenderer renderer_;
   std::string messageLine_;
+  std::string strTemplateFile_ = "cardback.bmp";
   QTimer* animationTimer_ = nullptr;
   int intKeyMode_ = 0;
   bool blnLayoutBusy_ = false;

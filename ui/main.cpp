@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
   window.lblName->setText(QString::fromStdString(player));
   window.ApplyOptionsToMenus();
   window.ApplyBackground();
+  window.ApplyDeckStyle();
   if (IsLocked(commandLine)) window.ApplyLock();
 
   EngineBridge engine(folder);
