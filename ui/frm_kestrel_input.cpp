@@ -26,6 +26,9 @@ void FrmKestrel::PumpEvents(bool mayBlock) {
   // only for the dog-ear deck) is the only other thing that wakes the loop,
   // so a waiting game uses no processor time.
   if (!animationTimer_->isActive() && options_.intDeckStyle == kDeckDogEar) animationTimer_->start();
+  // Non-Stop Play where the button cannot act (Allow Autoplay off at a card
+  // choice): nothing can answer but the user, so block as usual.
+  if (!mayBlock && options_.blnNonStop && !ButtonEnabled()) mayBlock = true;
   QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
   if (mayBlock && !blnUnloading_) flags |= QEventLoop::WaitForMoreEvents;
   QCoreApplication::processEvents(flags);
