@@ -1,8 +1,10 @@
 // frmKestrel: the program's one main window. It holds the fixed 530 x 268
 // game panel centred in a bordered client area, the card rows, the peg board,
 // the button strip, the message line, the pop-up panels, the menus and the
-// keyboard handling, and it runs the wait: a nested event loop that blocks
-// until an input handler answers the pending wait code.
+// keyboard handling. It is the core's host: it paints from the match
+// controller's table model, and while the controller waits it dispatches
+// window events, blocking until one arrives, so that input handlers can
+// answer the wait through the controller's input functions.
 #pragma once
 
 #include <QAction>
