@@ -115,16 +115,16 @@ bool MatchController::WaitForUser(const std::string& message, int code) {
   model_.message = message;
   Update(kPartButton | kPartMessage | kPartCursor);
   while (state_.intWaitState == code) {
-    const bool automatic = options_.blnNonStop && state_.intGamesPlayed < 1000 && ButtonEnabled();
-    host_.PumpEvents(!automatic && !options_.blnNonStop);
-    if (options_.blnNonStop && state_.intWaitState == code) {
-      if (state_.intGamesPlayed < 1000) {
-        DoAutomatic();
-      } else {
-        options_.blnNonStop = false;
-        host_.OptionsChanged();
-      }
+    // Non-Stop Play answers for the player where the button could, and
+    // gives up after 1000 games of the match.
+    if (options_.blnNonStop && state_.intGamesPlayed >= 1000) {
+      options_.blnNonStop = false;
+      host_.OptionsChanged();
     }
+    // Block for events unless the automatic action will answer at once, so
+    // that a waiting game uses no CPU.
+    host_.PumpEvents(!(options_.blnNonStop && ButtonEnabled()));
+    if (options_.blnNonStop && state_.intWaitState == code && ButtonEnabled()) DoAutomatic();
   }
   const bool answered = state_.intWaitState == -code;
   if (answered) model_.message.clear();

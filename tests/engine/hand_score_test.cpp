@@ -2,6 +2,7 @@
 // worked out by hand, and the breakdown word must agree with the total.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "engine/osprey32.h"
@@ -19,6 +20,8 @@ struct Expected {
   int runPoints, pairs, fifteens;
   bool fiveFlush, flush, nobs;  // as a hand
 };
+
+void PrintTo(const Expected& e, std::ostream* os) { *os << e.cards; }
 
 int Score(const std::string& s, bool crib) {
   return ScoreHand(reinterpret_cast<const unsigned char*>(s.data()), crib ? 1 : 0);
