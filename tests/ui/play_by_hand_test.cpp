@@ -3,12 +3,14 @@
 // and a drop in the computer's half of the board.
 #include <gtest/gtest.h>
 
+#include "tests/support/engine_report.h"
 #include "tests/ui/window_rig.h"
 
 namespace kestrel::testing {
 namespace {
 
 TEST(PlayByHand, WholeGameByKeyboardAlone) {
+  kestrel::test::ClearEngineReports();
   WindowRig rig(13896);
   rig.options.intPenalty = 2;  // Penalties and Muggins: every claim must be exact
   int keys = 0;
@@ -27,6 +29,7 @@ TEST(PlayByHand, WholeGameByKeyboardAlone) {
   for (int code : {kWaitContinue, kWaitDiscard, kWaitPlay, kWaitPegHand})
     EXPECT_NE(std::find(rig.waits.begin(), rig.waits.end(), code), rig.waits.end()) << code;
   EXPECT_TRUE(rig.boxes.empty());
+  EXPECT_TRUE(kestrel::test::EngineReports().empty());
 }
 
 TEST(PlayByHand, WholeGameByMouseAloneWithMugginsAndAnIgnoredDrop) {

@@ -1,5 +1,5 @@
 // A real window wired to a real match controller for the GUI tests: the
-// engine linked in, a seeded deal, message boxes and sounds answered by the
+// engine library loaded through the program's own bridge, a seeded deal, message boxes and sounds answered by the
 // rig, and users that play by keyboard alone or by mouse alone.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "game/engine_bridge.h"
 #include "game/match_controller.h"
 #include "game/table_places.h"
 #include "patter/patter.h"
@@ -145,7 +146,7 @@ struct WindowRig {
   Options options;
   PatterTable patter;
   Statistics stats;
-  LinkedEngineDecisions decisions;
+  EngineBridge decisions{KESTREL_BIN_DIR};
   SeededDeal deal;
   std::unique_ptr<FrmKestrel> window;
   std::unique_ptr<ActivityLog> log;
