@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QTimer>
 
 #include "game/match_controller.h"
@@ -255,6 +256,13 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (HandleKeyDown(key)) return true;
     if (HandleCharacter(key)) return true;
+  } else if (event->type() == QEvent::MouseButtonPress && (widget == lblName || widget == lblNamePrompt)) {
+    // A click on the player's name opens the File menu at "Change Player".
+    if (mnuFilePlayer->menuAction()->isEnabled()) {
+      menuBar()->setActiveAction(mnuFile->menuAction());
+      QTimer::singleShot(0, this, [this] { mnuFile->setActiveAction(mnuFilePlayer->menuAction()); });
+    }
+    return true;
   } else if (event->type() == QEvent::FocusOut) {
     // A visible entry box keeps the focus.
     auto* focus = static_cast<QFocusEvent*>(event);

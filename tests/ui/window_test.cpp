@@ -205,3 +205,22 @@ TEST(Window, OptionsMenuCarriesEveryGroup) {
 
 }  // namespace
 }  // namespace kestrel::testing
+
+namespace kestrel::testing {
+namespace {
+
+TEST(Window, ClickOnThePlayerNameOpensChangePlayer) {
+  WindowRig rig;
+  FrmKestrel& w = *rig.window;
+  QTest::mouseClick(w.lblName, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_TRUE(w.mnuFile->isVisible());
+  EXPECT_EQ(w.mnuFile->activeAction(), w.mnuFilePlayer->menuAction());
+  w.mnuFile->hide();
+  // Escape minimises the window.
+  QTest::keyClick(&w, Qt::Key_Escape);
+  EXPECT_TRUE(w.isMinimized());
+}
+
+}  // namespace
+}  // namespace kestrel::testing
