@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 
 #include "ui/key_table.h"
+#include <QLineEdit>
 #include "ui/window_texts.h"
 #include "tests/ui/window_rig.h"
 
@@ -220,6 +221,32 @@ TEST(Window, ClickOnThePlayerNameOpensChangePlayer) {
   // Escape minimises the window.
   QTest::keyClick(&w, Qt::Key_Escape);
   EXPECT_TRUE(w.isMinimized());
+}
+
+}  // namespace
+}  // namespace kestrel::testing
+
+namespace kestrel::testing {
+namespace {
+
+TEST(Window, AVisibleEntryBoxKeepsTheFocus) {
+  WindowRig rig;
+  FrmKestrel& w = *rig.window;
+  w.activateWindow();
+  if (!QTest::qWaitForWindowActive(&w)) GTEST_SKIP() << "no active window on this platform";
+  w.frameSeed->show();
+  w.SetKeyMode(kKeySeed);
+  EXPECT_EQ(QApplication::focusWidget(), w.txtSeed);
+  auto* other = new QLineEdit(w.picContainer);
+  other->show();
+  other->setFocus(Qt::OtherFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), w.txtSeed);
+  w.SetKeyMode(kKeyPlay);
+  EXPECT_FALSE(w.txtSeed->isVisible());
+  other->setFocus(Qt::OtherFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), other);
 }
 
 }  // namespace
