@@ -1,0 +1,302 @@
+// frmKestrel: the program's one main window. It holds the fixed 530 x 268
+// game panel centred in a bordered client area, the card rows, the peg board,
+// the button strip, the message line, the pop-up panels, the menus and the
+// keyboard handling. It is the core's host: it paints from the match
+// controller's table model, and while the controller waits it dispatches
+// window events, blocking until one arrives, so that input handlers can
+// answer the wait through the controller's input functions.
+#pragma once
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+#include "game/host.h"
+#include "game/table_model.h"
+#include "settings/options.h"
+#include "ui/button_strip.h"
+#include "ui/card_image.h"
+#include "ui/card_renderer.h"
+#include "ui/peg_drag_board.h"
+
+namespace kestrel {
+
+class ClientArea;
+class MatchController;
+
+class FrmKestrel : public QMainWindow, public Host {
+  Q_OBJECT
+ public:
+  FrmKestrel(GameState& state, Options& options, QWidget* parent = nullptr);
+  ~FrmKestrel() override;
+
+  // The match controller the input handlers answer through; the window
+  // paints from its table model.
+  void SetController(MatchController* controller) { controller_ = controller; }
+  MatchController* Controller() const { return controller_; }
+  CardRenderer& Renderer() { return renderer_; }
+
+  // --- Host ---
+  void Redraw(const TableModel& model, unsigned parts) override;
+  void PumpEvents(bool mayBlock) override;
+  bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+  std::string OpenFileDialog(const std::string& title, const std::string& filter,
+                             const std::string& defaultExt, const std::string& startName,
+                             bool mustExist) override;
+  std::string SaveFileDialog(const std::string& title, const std::string& filter,
+                             const std::string& defaultExt, const std::string& startName) override;
+  void PlayWave(const std::vector<uint8_t>& image) override;
+  void PlaySoundFile(const std::string& path) override;
+  void Beep() override;
+  void SetBusy(bool busy) override;
+  void OptionsChanged() override;
+
+  // Message boxes go through this when set (tests answer them here).
+  std::function<bool(const std::string& text, const std::string& title, MessageIcon icon)> onMessageBox;
+  std::function<void(const std::vector<uint8_t>&)> onPlayWave;
+  std::function<void(const std::string&)> onPlaySoundFile;
+
+  GameState& State() { return state_; }
+  Options& Opts() { return options_; }
+
+  // --- Geometry (fixed pixel layout) ---
+  static constexpr int kClientMinWidth = 560;
+  static constexpr int kClientMinHeight = 278;
+  static constexpr int kPanelWidth = 530;
+  static constexpr int kPanelHeight = 268;
+  static constexpr int kPopupHeight = 225;
+
+  // Sets the outer size so that the client area is exactly 560 x 278 and
+  // centres the window on the screen.
+  void LayoutAtStart();
+  // Enforces the minimum size and centres the game panel and the pop-ups.
+  void ArrangeWindow();
+  // Recolours every region for intBackgroundIndex and redraws.
+  void ApplyBackground();
+  QColor TableColor() const;
+  // Rebuilds the caption from the match totals.
+  void RefreshCaption();
+
+  // --- The wait ---
+  // Runs the match loop from the first activation until the window unloads.
+  void SetMatchLoop(std::function<void()> playMatch) { playMatch_ = std::move(playMatch); }
+  void RunMatchLoop();
+  bool Unloading() const { return blnUnloading_; }
+
+  // --- Message line, button, keyboard menu ---
+  void ShowMessage(const std::string& line);
+  QString VisibleMessage() const { return lblMessage->text(); }
+  void DrawButtonStrip();
+  void UpdateKeyboardMenu();
+  bool ButtonEnabled() const;
+  void DoAutomatic();
+  void SetKeyMode(int mode);
+  int KeyMode() const { return intKeyMode_; }
+
+
+  // --- Menu commands of this window ---
+  void ShowAbout();
+  void OpenHelpContents();
+  void NewMatch();
+  // Shows a message and waits for Continue with whatever prompt is pending
+  // put back afterwards; False when the wait was abandoned.
+  bool PauseForContinue(const QString& message);
+  // The New Seed or Pointer panel: shows its three texts and the current
+  // value, waits for Continue with `message` in the message line and
+  // returns the trimmed entry ("" when blank or abandoned).
+  QString RunSeedPanel(const QStringList& texts, const QString& current, const QString& message);
+
+  // --- Hooks the session installs for behaviour owned elsewhere ---
+  std::function<void()> onShutdown;                     // settings and match written back
+  std::function<void(QAction*)> onOptionChanged;        // after an Options item changed
+  std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
+  std::function<void(int phase)> onBackAnimation;        // dog-ear deck speckles
+  std::function<QString(int index)> patterText;         // patter line by situation
+  std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
+  // Called on every pump of a wait before it blocks; a scripted user in the
+  // tests acts from here.
+  std::function<void(int waitState)> onWaitPass;
+
+  // --- Elements (named as the layout names them) ---
+  ClientArea* client = nullptr;
+  QWidget* picContainer = nullptr;
+  QWidget* frameHi = nullptr;
+  QWidget* frameLo = nullptr;
+  PegDragBoard* picBoard = nullptr;
+  QFrame* lineUnderscore = nullptr;
+  QLabel* imgStartPtr = nullptr;
+  ButtonStrip* picButton = nullptr;
+  QLabel* lblMessage = nullptr;
+  QLabel* lblNamePrompt = nullptr;
+  QLabel* lblName = nullptr;
+  QFrame* frameDetails = nullptr;
+  QLabel* lblDetails = nullptr;
+  CardImage* imgHiCard[8] = {};
+  CardImage* imgLoCard[12] = {};
+  CardImage* imgLeftBack = nullptr;
+  CardImage* imgRightBack = nullptr;
+  CardImage* imgLeftCut = nullptr;
+  CardImage* imgRightCut = nullptr;
+  QLabel* lblCount = nullptr;
+  QLabel* lblLeftGo = nullptr;
+  QLabel* lblRightGo = nullptr;
+  CardImage* imgBlackHz = nullptr;
+  CardImage* imgBlackVt = nullptr;
+
+  // Pop-up panels.
+  QFrame* frameNew = nullptr;
+  QLabel* lblNewMessage[3] = {};
+  QLabel* lblNewPrompt = nullptr;
+  QLineEdit* txtPlayer = nullptr;
+  CardImage* imgNewCardLeft = nullptr;
+  CardImage* imgNewCardRight = nullptr;
+  QFrame* frameSeed = nullptr;
+  QLabel* lblSeedMessage[3] = {};
+  QLabel* lblNewSeed = nullptr;
+  QLineEdit* txtSeed = nullptr;
+  QLabel* lblCurrent = nullptr;
+  QLabel* lblSeed = nullptr;
+  CardImage* imgSeedCardLeft = nullptr;
+  CardImage* imgSeedCardRight = nullptr;
+  QFrame* frameHistory = nullptr;
+  QPlainTextEdit* txtHistory = nullptr;
+  QFrame* frameAbout = nullptr;
+  QLabel* lblAboutMessageTop = nullptr;
+  QLabel* lblAboutMessageLeft = nullptr;
+  QLabel* lblAboutMessageRight = nullptr;
+  QLabel* lblAboutMessageBot = nullptr;
+  CardImage* imgAboutCardLeft = nullptr;
+  CardImage* imgAboutCardRight = nullptr;
+  QFrame* frameDeck = nullptr;
+  CardImage* imgCard[52] = {};
+
+  // Menus.
+  QMenu* mnuFile = nullptr;
+  QAction* mnuFileNewMatch = nullptr;
+  QMenu* mnuFilePlayer = nullptr;
+  QAction* mnuFilePlayerList[13] = {};  // 1..12
+  QAction* mnuFilePlayerNew = nullptr;
+  QAction* mnuFileShowHistory = nullptr;
+  QAction* mnuFileAppendHistory = nullptr;
+  QAction* mnuFileExit = nullptr;
+  QMenu* mnuOptions = nullptr;
+  QAction* mnuOptionsHints = nullptr;
+  QAction* mnuOptionsDetails = nullptr;
+  QAction* mnuOptionsAutoplay = nullptr;
+  QAction* mnuOptionsAutoscore = nullptr;
+  QAction* mnuOptionsSort = nullptr;
+  QAction* mnuOptionsNonStop = nullptr;
+  std::vector<QAction*> mnuOptionsWeightsAry, mnuOptionsPenaltyAry, mnuOptionsLengthAry,
+      mnuOptionsFirstAry, mnuOptionsLogAry, mnuOptionsBackgroundAry;
+  QAction* mnuOptionsSourceDefault = nullptr;
+  QAction* mnuOptionsSourceDataFile = nullptr;
+  QAction* mnuOptionsSourceSetSeed = nullptr;
+  QAction* mnuOptionsLogName = nullptr;
+  QAction* mnuOptionsStyleDefault = nullptr;
+  QAction* mnuOptionsStyleDogears = nullptr;
+  QAction* mnuOptionsStyleCustom = nullptr;
+  QAction* mnuOptionsStyleSave = nullptr;
+  QAction* mnuOptionsStyleView = nullptr;
+  QAction* mnuOptionsPatterHide = nullptr;
+  QAction* mnuOptionsPatterDefault = nullptr;
+  QAction* mnuOptionsPatterCustom = nullptr;
+  QAction* mnuOptionsPatterSave = nullptr;
+  QAction* mnuOptionsSoundsDisable = nullptr;
+  QAction* mnuOptionsSoundsDefault = nullptr;
+  QAction* mnuOptionsSoundsCustom = nullptr;
+  QAction* mnuOptionsSoundsWin = nullptr;
+  QAction* mnuOptionsSoundsLoss = nullptr;
+  QMenu* mnuKeyboard = nullptr;
+  QAction* mnuKeyboardCardRight = nullptr;
+  QAction* mnuKeyboardCardLeft = nullptr;
+  QAction* mnuKeyboardCardSelect = nullptr;
+  QAction* mnuKeyboardPeg[4] = {};  // 1 Ahead, 2 Back, 3 Anchor
+  QAction* mnuKeyboardContinue = nullptr;
+  QAction* mnuKeyboardAutomatic = nullptr;
+  QAction* mnuKeyboardMinimize = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QAction* mnuHelpContents = nullptr;
+  QAction* mnuHelpContext = nullptr;
+  QAction* mnuHelpAbout = nullptr;
+
+  // Card Deck Style: installs the stored style and marks at start-up, and
+  // redraws every card after a change of style, colour or marks.
+  void ApplyDeckStyle();
+  void RefreshAllCards();
+  void ChooseDeckStyle(int16_t style);
+  void ViewDeck();
+
+  // Applies the option check marks and radio groups from the options record.
+  void ApplyOptionsToMenus();
+  // Disables New Match, Change Player and the Options menu (locked play).
+  void ApplyLock();
+
+  // The help document beside the program.
+  static QString HelpDocumentPath();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void BuildPanel();
+  void BuildPopups();
+  void BuildMenus();
+  void BuildDeckMenu();
+  QFrame* MakePopup();
+  bool HandleKeyDown(QKeyEvent* key);
+  bool HandleCharacter(QKeyEvent* key);
+  void CardSelect();
+  void Continue();
+  void ToggleNonStop();
+  void AdvanceBackAnimation();
+  void DrawCards(const TableModel& model);
+  void DrawPegs(const TableModel& model);
+  void DrawCursor(const TableModel& model);
+  bool LocalPause(const QString& message);
+  QAction* AddCheck(QMenu* menu, const QString& caption, const QKeySequence& key, bool* value);
+  std::vector<QAction*> AddRadio(QMenu* menu, const QStringList& captions, int16_t* value,
+                                 bool applyBackground = false);
+
+  GameState& state_;
+  Options& options_;
+  MatchController* controller_ = nullptr;
+  CardRenderer renderer_;
+  std::string messageLine_;
+  std::string strTemplateFile_ = "cardback.bmp";
+  QTimer* animationTimer_ = nullptr;
+  int intKeyMode_ = 0;
+  bool blnLayoutBusy_ = false;
+  bool blnUnloading_ = false;
+  bool activated_ = false;
+  bool loopRunning_ = false;
+  bool shutdownDone_ = false;
+  int intBackAnimation_ = 0;
+  std::function<void()> playMatch_;
+};
+
+// The client area: the table colour and the raised double border.
+class ClientArea : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ClientArea(FrmKestrel* window);
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+ private:
+  FrmKestrel* window_;
+};
+
+}  // namespace kestrel

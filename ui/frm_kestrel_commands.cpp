@@ -1,0 +1,107 @@
+// frmKestrel: the About panel, the help document, New Match, the New Seed or
+// Pointer panel, and the pause for Continue they share.
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+#include <cmath>
+
+#include "game/match_controller.h"
+#include "patter/patter.h"
+#include "ui/frm_kestrel.h"
+#include "ui/key_table.h"
+#include "ui/window_texts.h"
+
+namespace kestrel {
+
+bool FrmKestrel::PauseForContinue(const QString& message) {
+  if (controller_) return controller_->PauseForContinue(message.toStdString());
+  return LocalPause(message);
+}
+
+bool FrmKestrel::LocalPause(const QString& message) {
+  // Without a match controller (the window on its own): the same pause,
+  // kept on the game state and the message line.
+  const int16_t pending = state_.intWaitState;
+  const std::string pendingMessage = messageLine_;
+  state_.intWaitState = kWaitContinue;
+  ShowMessage(message.toStdString());
+  DrawButtonStrip();
+  UpdateKeyboardMenu();
+  while (state_.intWaitState == kWaitContinue && !blnUnloading_) PumpEvents(true);
+  const bool answered = state_.intWaitState == -kWaitContinue;
+  if (answered) state_.intWaitState = pending;
+  ShowMessage(answered && pending > 0 ? pendingMessage : std::string());
+  DrawButtonStrip();
+  UpdateKeyboardMenu();
+  return answered;
+}
+
+void FrmKestrel::ShowAbout() {
+  const int tx = static_cast<int>(std::lround(1440.0 / logicalDpiX()));
+  const int ty = static_cast<int>(std::lround(1440.0 / logicalDpiY()));
+  const AboutTexts texts = BuildAboutTexts(tx, ty);
+  imgAboutCardLeft->RenderCode(std::string{'F', static_cast<char>(30)});
+  imgAboutCardRight->RenderCode(std::string{'F', static_cast<char>(10)});
+  frameAbout->raise();
+  frameAbout->show();
+  lblAboutMessageTop->setText(texts.top);
+  lblAboutMessageLeft->setText(texts.left);
+  lblAboutMessageRight->setText(texts.right);
+  lblAboutMessageBot->setText(texts.bottom);
+  mnuHelpAbout->setEnabled(false);
+  const int savedMode = intKeyMode_;
+  SetKeyMode(kKeyAbout);
+  PauseForContinue("About the program.\r" + (patterText ? patterText(3) : QString()));
+  // Exit during the pause: the window is going; leave it as it is.
+  if (blnUnloading_) return;
+  SetKeyMode(savedMode);
+  mnuHelpAbout->setEnabled(true);
+  frameAbout->hide();
+  frameAbout->lower();
+  imgAboutCardLeft->RenderCode("");
+  imgAboutCardRight->RenderCode("");
+}
+
+QString FrmKestrel::HelpDocumentPath() {
+  return QCoreApplication::applicationDirPath() + "/KestrelHelp32.pdf";
+}
+
+void FrmKestrel::OpenHelpContents() {
+  const QString path = HelpDocumentPath();
+  const bool opened = QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  if (opened) return;
+  MessageBox("Unable to open: " + path.toStdString(), "Kestrel", MessageIcon::Exclamation);
+}
+
+void FrmKestrel::NewMatch() {
+  txtPlayer->clear();
+  // The pending wait ends unanswered: the match is abandoned.
+  if (controller_) controller_->NewMatch();
+  else state_.intWaitState = kWaitNone;
+}
+
+QString FrmKestrel::RunSeedPanel(const QStringList& texts, const QString& current,
+                                 const QString& message) {
+  for (int k = 0; k < 3; ++k) lblSeedMessage[k]->setText(k < texts.size() ? texts[k] : QString());
+  lblSeed->setText(current);
+  imgSeedCardLeft->RenderCode(std::string{'F', static_cast<char>(30)});
+  imgSeedCardRight->RenderCode(std::string{'F', static_cast<char>(10)});
+  txtSeed->clear();
+  frameSeed->raise();
+  frameSeed->show();
+  mnuOptionsSourceSetSeed->setEnabled(false);
+  const int savedMode = intKeyMode_;
+  SetKeyMode(kKeySeed);
+  const bool confirmed = PauseForContinue(message);
+  if (blnUnloading_) return QString();
+  SetKeyMode(savedMode);
+  mnuOptionsSourceSetSeed->setEnabled(true);
+  txtSeed->hide();
+  frameSeed->hide();
+  imgSeedCardLeft->RenderCode("");
+  imgSeedCardRight->RenderCode("");
+  return confirmed ? txtSeed->text().trimmed() : QString();
+}
+
+}  // namespace kestrel

@@ -1,0 +1,325 @@
+// frmKestrel: the host side of the wait (blocking event dispatch and the
+// deck animation), painting from the table model, the button and Keyboard
+// menu, the keys and typed characters, and the shutdown.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "game/match_controller.h"
+#include "patter/patter.h"
+#include "ui/frm_kestrel.h"
+#include "ui/key_table.h"
+
+namespace kestrel {
+
+// ---------------------------------------------------------------- the wait
+
+void FrmKestrel::PumpEvents(bool mayBlock) {
+  if (onWaitPass) {
+    onWaitPass(state_.intWaitState);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return;  // a scripted user never needs to block
+  }
+  // Blocks on the window system's events; the half-second timer (running
+  // only for the dog-ear deck) is the only other thing that wakes the loop,
+  // so a waiting game uses no processor time.
+  if (!animationTimer_->isActive() && options_.intDeckStyle == kDeckDogEar) animationTimer_->start();
+  // Non-Stop Play where the button cannot act (Allow Autoplay off at a card
+  // choice): nothing can answer but the user, so block as usual.
+  if (!mayBlock && options_.blnNonStop && !ButtonEnabled()) mayBlock = true;
+  QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
+  if (mayBlock && !blnUnloading_) flags |= QEventLoop::WaitForMoreEvents;
+  QCoreApplication::processEvents(flags);
+  if (blnUnloading_) state_.intWaitState = kWaitNone;
+}
+
+void FrmKestrel::AdvanceBackAnimation() {
+  // The dog-ear backs speckle in four phases on the deck the message asks
+  // the player to use: the cut-for-deal pack for situations 5 to 9, the
+  // computer's pack for 10 and 12, the player's for 11 and 13.
+  if (options_.intDeckStyle != kDeckDogEar || state_.intWaitState <= 0) {
+    animationTimer_->stop();
+    return;
+  }
+  intBackAnimation_ = kBackAnimationSpeckled | ((intBackAnimation_ + 1) & 3);
+  renderer_.SetBackAnimation(static_cast<int16_t>(intBackAnimation_));
+  const int slot = PatterSlotOfMessage(messageLine_);
+  if (slot >= 5 && slot <= 9) imgLoCard[8]->Refresh();
+  else if (slot == 10 || slot == 12) imgRightBack->Refresh();
+  else if (slot == 11 || slot == 13) imgLeftBack->Refresh();
+  renderer_.SetBackAnimation(0);
+}
+
+void FrmKestrel::RunMatchLoop() {
+  if (loopRunning_ || !playMatch_) return;
+  loopRunning_ = true;
+  while (!blnUnloading_) playMatch_();
+  loopRunning_ = false;
+}
+
+bool FrmKestrel::event(QEvent* event) {
+  // The match runs from the first activation for as long as the program
+  // lives. Without a window manager a window is never activated, so the
+  // first showing starts it as well.
+  if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) && !activated_ &&
+      playMatch_) {
+    activated_ = true;
+    QTimer::singleShot(0, this, [this] {
+      RunMatchLoop();
+      if (blnUnloading_) QCoreApplication::quit();
+    });
+  }
+  return QMainWindow::event(event);
+}
+
+void FrmKestrel::closeEvent(QCloseEvent* event) {
+  // Unloading: any game-over sound stops, the settings and the match state
+  // are written back, and every wait in progress is abandoned so that the
+  // game unwinds at once without scoring.
+  blnUnloading_ = true;
+  if (!shutdownDone_) {
+    shutdownDone_ = true;
+    PlayWave({});
+    if (onShutdown) onShutdown();
+  }
+  state_.intWaitState = kWaitNone;
+  event->accept();
+  if (!loopRunning_ && activated_) QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+}
+
+// -------------------------------------------------------- painting the model
+
+void FrmKestrel::Redraw(const TableModel& model, unsigned parts) {
+  if (parts & kPartCards) DrawCards(model);
+  if (parts & kPartPegs) DrawPegs(model);
+  if (parts & kPartCursor) DrawCursor(model);
+  if (parts & kPartMessage) ShowMessage(model.message);
+  if (parts & kPartButton) {
+    DrawButtonStrip();
+    UpdateKeyboardMenu();
+  }
+  if (parts & kPartDetails) {
+    lblDetails->setText(QString::fromStdString(model.detailsText).replace('\r', ""));
+    frameDetails->setVisible(model.detailsVisible);
+    if (model.detailsVisible) frameDetails->raise();
+  }
+  if (parts & kPartCaption) {
+    if (!isMinimized()) setWindowTitle(QString::fromStdString(model.caption));
+  }
+}
+
+void FrmKestrel::DrawCards(const TableModel& model) {
+  auto draw = [](CardImage* element, const CardElement& card) {
+    if (element->Tag() != card.code) element->RenderCode(card.code);
+    element->setVisible(card.visible);
+  };
+  for (int k = 0; k < 12; ++k) draw(imgLoCard[k], model.loCard[k]);
+  for (int k = 0; k < 8; ++k) draw(imgHiCard[k], model.hiCard[k]);
+  draw(imgLeftBack, model.leftBack);
+  draw(imgRightBack, model.rightBack);
+  draw(imgLeftCut, model.leftCut);
+  draw(imgRightCut, model.rightCut);
+  lblLeftGo->setVisible(model.leftGoVisible);
+  lblRightGo->setVisible(model.rightGoVisible);
+  lblCount->setText(QString::number(model.countValue));
+  if (model.countPlace >= 0 && model.countPlace < 8)
+    lblCount->move(imgHiCard[model.countPlace]->x() + 40, lblCount->y());
+  lblCount->setVisible(model.countVisible);
+  lineUnderscore->setVisible(model.underlineVisible);
+  if (model.underlineVisible && model.underlineFirstPlace >= 0 && model.underlineFirstPlace < 12) {
+    const CardImage* first = imgLoCard[model.underlineFirstPlace];
+    lineUnderscore->setGeometry(first->x() + 1, first->y() + first->height() + 4, 4 * 40 - 4 - 1, 2);
+  }
+}
+
+void FrmKestrel::DrawPegs(const TableModel& model) {
+  picBoard->PlacePeg(PegElement::Red0, model.computerBackPeg);
+  picBoard->PlacePeg(PegElement::Red1, model.computerScore);
+  picBoard->PlacePeg(PegElement::Green0, model.playerClaim);
+  picBoard->PlacePeg(PegElement::Green1, model.playerScore);
+  const bool target = model.targetHole > -1000;
+  if (target) picBoard->PlacePeg(PegElement::Target, model.targetHole);
+  picBoard->SetPegVisible(PegElement::Target, target);
+  if (target && model.targetInFront) picBoard->BringToFront(PegElement::Target);
+  else picBoard->SendToBack(PegElement::Target);
+  picBoard->BringToFront(PegElement::Green0);
+  picBoard->SetHintsEnabled(model.hintsOn);
+  picBoard->SetBackPegDraggable(model.backPegDraggable);
+  imgStartPtr->setVisible(model.startArrowVisible);
+}
+
+void FrmKestrel::DrawCursor(const TableModel& model) {
+  if (model.cursorVisible) {
+    const int p = model.cursorSlot;
+    imgBlackHz->move(40 * p + 9, imgBlackHz->y());
+    imgBlackVt->move(40 * (p + 1) + 3, imgBlackVt->y());
+    std::string code(1, 'P');
+    code += std::to_string(p);
+    imgBlackHz->RenderCode(code);
+    imgBlackVt->RenderCode(code);
+    imgBlackHz->lower();
+    imgBlackVt->lower();
+  }
+  imgBlackHz->setVisible(model.cursorVisible);
+  imgBlackVt->setVisible(model.cursorVisible);
+  // The I-beam over the engine's suggested cards while a card is chosen.
+  const bool choosing = model.waitState == kWaitDiscard || model.waitState == kWaitPlay;
+  for (int k = 0; k < 6; ++k) {
+    const bool hinted = choosing && model.hintsOn && (k == model.hintSlot1 || k == model.hintSlot2);
+    if (hinted) imgLoCard[k]->setCursor(Qt::IBeamCursor);
+    else imgLoCard[k]->unsetCursor();
+  }
+}
+
+// ----------------------------------------------- message line, button, menu
+
+void FrmKestrel::ShowMessage(const std::string& line) {
+  // The message, and on a second line the patter unless it is hidden.
+  messageLine_ = line;
+  lblMessage->setText(QString::fromStdString(kestrel::VisibleMessage(line, options_.intPatter != 0)));
+  if (!line.empty() && options_.intDeckStyle == kDeckDogEar && !animationTimer_->isActive())
+    animationTimer_->start();
+}
+
+bool FrmKestrel::ButtonEnabled() const {
+  const int w = state_.intWaitState;
+  if (w == 1) return true;
+  if (w == 2 || w == 3) return options_.blnAutoplay;
+  if (w >= 4 && w <= 8) return options_.blnAutoscore;
+  return false;
+}
+
+void FrmKestrel::DrawButtonStrip() { picButton->DrawButtonStrip(state_.intWaitState, ButtonEnabled()); }
+
+void FrmKestrel::UpdateKeyboardMenu() {
+  const int w = state_.intWaitState;
+  const bool card = w == 2 || w == 3;
+  const bool peg = w >= 4 && w <= 8;
+  const bool cont = w == 1;
+  mnuKeyboardCardRight->setEnabled(card);
+  mnuKeyboardCardLeft->setEnabled(card);
+  mnuKeyboardCardSelect->setEnabled(card);
+  for (int i = 1; i <= 3; ++i) mnuKeyboardPeg[i]->setEnabled(peg);
+  mnuKeyboardContinue->setEnabled(cont);
+  mnuKeyboardAutomatic->setEnabled(cont || (card && options_.blnAutoplay) ||
+                                   (peg && options_.blnAutoscore));
+  mnuKeyboardMinimize->setEnabled(true);
+}
+
+void FrmKestrel::DoAutomatic() {
+  if (!ButtonEnabled()) return;
+  if (controller_) controller_->DoAutomatic();
+  else if (state_.intWaitState == kWaitContinue) state_.intWaitState = -kWaitContinue;
+}
+
+void FrmKestrel::CardSelect() {
+  if (controller_) controller_->CardSelect();
+}
+
+void FrmKestrel::Continue() {
+  if (controller_) controller_->PressContinue();
+  else if (state_.intWaitState == kWaitContinue) state_.intWaitState = -kWaitContinue;
+}
+
+void FrmKestrel::ToggleNonStop() {
+  options_.blnNonStop = !options_.blnNonStop;
+  mnuOptionsNonStop->setChecked(options_.blnNonStop);
+  if (onOptionChanged) onOptionChanged(mnuOptionsNonStop);
+}
+
+void FrmKestrel::SetKeyMode(int mode) {
+  intKeyMode_ = mode;
+  txtHistory->hide();
+  txtSeed->hide();
+  txtPlayer->hide();
+  QWidget* box = mode == kKeyHistory      ? static_cast<QWidget*>(txtHistory)
+                 : mode == kKeySeed       ? static_cast<QWidget*>(txtSeed)
+                 : mode == kKeyPlayerName ? static_cast<QWidget*>(txtPlayer)
+                                          : nullptr;
+  if (box) {
+    box->show();
+    box->setFocus();
+  } else {
+    client->setFocus();
+  }
+}
+
+// -------------------------------------------------------------- keys
+
+bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (HandleKeyDown(key)) return true;
+    if (HandleCharacter(key)) return true;
+  } else if (event->type() == QEvent::MouseButtonPress && (widget == lblName || widget == lblNamePrompt)) {
+    // A click on the player's name opens the File menu at "Change Player".
+    if (mnuFilePlayer->menuAction()->isEnabled()) {
+      menuBar()->setActiveAction(mnuFile->menuAction());
+      QTimer::singleShot(0, this, [this] { mnuFile->setActiveAction(mnuFilePlayer->menuAction()); });
+    }
+    return true;
+  } else if (event->type() == QEvent::FocusOut) {
+    // A visible entry box keeps the focus.
+    auto* focus = static_cast<QFocusEvent*>(event);
+    if ((widget == txtHistory || widget == txtSeed || widget == txtPlayer) && widget->isVisible() &&
+        focus->reason() != Qt::PopupFocusReason && focus->reason() != Qt::ActiveWindowFocusReason)
+      QTimer::singleShot(0, widget, [widget] {
+        if (widget->isVisible()) widget->setFocus();
+      });
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {
+  // The window sees every key before its elements do.
+  switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if ((key->modifiers() & Qt::ShiftModifier) && txtHistory->isVisible()) return false;
+      if (controller_) controller_->PegAnchor();
+      CardSelect();
+      Continue();
+      return true;
+    case Qt::Key_Right:
+      if (controller_) controller_->CardRight();
+      return false;
+    case Qt::Key_Left:
+      if (controller_) controller_->CardLeft();
+      return false;
+    case Qt::Key_Up:
+      if (controller_) controller_->PegAhead();
+      return false;
+    case Qt::Key_Down:
+      if (controller_) controller_->PegBack();
+      return false;
+    case Qt::Key_Escape: showMinimized(); return false;
+    case Qt::Key_F10:
+      if ((key->modifiers() & Qt::ControlModifier) && state_.blnAllowCtrlF10) {
+        if (options_.blnAutoplay && options_.blnAutoscore) ToggleNonStop();
+        return true;
+      }
+      DoAutomatic();
+      return true;
+    default: return false;
+  }
+}
+
+bool FrmKestrel::HandleCharacter(QKeyEvent* key) {
+  const QString text = key->text();
+  if (text.isEmpty()) return false;
+  const QChar c = text.at(0);
+  if (intKeyMode_ == kKeyDeckView) {
+    const int card = DeckCardOfLetter(c);
+    if (card >= 0 && onDeckCardClicked) onDeckCardClicked(card);
+    return true;
+  }
+  if (!c.isPrint() && c.unicode() != 8) return false;  // editing keys pass
+  return !CharacterPasses(intKeyMode_, c);
+}
+
+}  // namespace kestrel
