@@ -11,58 +11,24 @@
 namespace kestrel::testing {
 
 namespace {
-const unsigned char* Bytes(const std::string& s) { return reinterpret_cast<const unsigned char*>(s.data()); }
+void* LinkedExport(const char* name);
 }  // namespace
 
-void LinkedEngineDecisions::ChooseDiscards(GameState& state, bool isComputer, int& first, int& second) {
-  const int16_t dealerScore = state.blnPlayerDeals ? state.intPlayerScore : state.intComputerScore;
-  const int16_t poneScore = state.blnPlayerDeals ? state.intComputerScore : state.intPlayerScore;
-  const std::string& hand = isComputer ? state.strComputerHand : state.strPlayerHand;
-  const int16_t packed = ::Discard(Bytes(hand), std::min<int16_t>(dealerScore, 120), std::min<int16_t>(poneScore, 120));
-  const bool holderDeals = isComputer != state.blnPlayerDeals;
-  const int byte = holderDeals ? (packed >> 8) & 255 : packed & 255;
-  first = byte % 16;
-  second = byte / 16;
-  if (packed == -1 || first > 5 || second > 5 || first >= second) {
-    first = 4;
-    second = 5;
-  }
+namespace {
+void* LinkedExport(const char* name) {
+  const std::string n = name;
+  if (n == "Discard") return reinterpret_cast<void*>(&::Discard);
+  if (n == "ScoreHand") return reinterpret_cast<void*>(&::ScoreHand);
+  if (n == "ParseHand") return reinterpret_cast<void*>(&::ParseHand);
+  if (n == "MakePegPlay") return reinterpret_cast<void*>(&::MakePegPlay);
+  if (n == "ScorePegPlay") return reinterpret_cast<void*>(&::ScorePegPlay);
+  if (n == "RandSeed") return reinterpret_cast<void*>(&::RandSeed);
+  return nullptr;
 }
+}  // namespace
 
-int LinkedEngineDecisions::ChoosePlay(GameState& state, bool isComputer) {
-  const std::string& hand = isComputer ? state.strComputerHand : state.strPlayerHand;
-  const int held = isComputer ? state.intComputerCardsLeft : state.intPlayerCardsLeft;
-  const std::string& oppHand = isComputer ? state.strPlayerHand : state.strComputerHand;
-  const int oppLeft = isComputer ? state.intPlayerCardsLeft : state.intComputerCardsLeft;
-  const bool moverDeals = isComputer != state.blnPlayerDeals;
-  const int16_t moverScore = std::min<int16_t>(isComputer ? state.intComputerScore : state.intPlayerScore, 120);
-  const int16_t oppScore = std::min<int16_t>(isComputer ? state.intPlayerScore : state.intComputerScore, 120);
-  std::string s = hand.substr(held, 4 - held) + hand.substr(0, held) + hand.substr(4, 2) + state.strStarter +
-                  oppHand.substr(oppLeft, 4 - oppLeft);
-  const int16_t r = ::MakePegPlay(Bytes(s), static_cast<int16_t>(s.size()), static_cast<int16_t>(held),
-                                  moverDeals ? 1 : 0, state.strPegSequence.empty() ? 1 : 0, moverScore, oppScore);
-  int position = r - 4 + held;
-  if (r > 0 && position >= 1 && position <= held &&
-      state.intCount + CardValue(static_cast<unsigned char>(hand[position - 1])) <= 31)
-    return position;
-  for (int i = 0; i < held; ++i)
-    if (state.intCount + CardValue(static_cast<unsigned char>(hand[i])) <= 31) return i + 1;
-  return 0;
-}
-
-int LinkedEngineDecisions::ScoreShowTotal(const std::string& hand, bool isCrib) {
-  const int r = ::ScoreHand(Bytes(hand), isCrib ? 1 : 0);
-  return r < 0 ? 0 : r;
-}
-
-ShowBreakdown LinkedEngineDecisions::ParseShow(const std::string& hand, bool isCrib) {
-  const int16_t r = ::ParseHand(Bytes(hand), isCrib ? 1 : 0);
-  return ShowBreakdown(r < 0 ? 0 : r);
-}
-
-int LinkedEngineDecisions::ScorePlay(const std::string& pegSequence) {
-  const int r = ::ScorePegPlay(Bytes(pegSequence), static_cast<int16_t>(pegSequence.size()));
-  return r < 0 ? 0 : r;
+LinkedEngineDecisions::LinkedEngineDecisions() : EngineBridge("") {
+  SetResolversForTesting(&LinkedExport, [](const char*) -> void* { return nullptr; });
 }
 
 void SimpleDecisions::ChooseDiscards(GameState&, bool, int& first, int& second) {

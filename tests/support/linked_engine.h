@@ -9,18 +9,16 @@
 
 #include "game/deal_source.h"
 #include "game/decisions.h"
+#include "game/engine_bridge.h"
 
 namespace kestrel::testing {
 
-// The engine's Discard / MakePegPlay / ScoreHand / ParseHand / ScorePegPlay,
-// called with the strings the program builds for them.
-class LinkedEngineDecisions : public Decisions {
+// The program's own engine bridge, with the exports resolved to the engine
+// linked into the test rather than loaded from a library, so the strings the
+// engine sees are exactly the ones the program builds.
+class LinkedEngineDecisions : public EngineBridge {
  public:
-  void ChooseDiscards(GameState& state, bool isComputer, int& first, int& second) override;
-  int ChoosePlay(GameState& state, bool isComputer) override;
-  int ScoreShowTotal(const std::string& hand, bool isCrib) override;
-  ShowBreakdown ParseShow(const std::string& hand, bool isCrib) override;
-  int ScorePlay(const std::string& pegSequence) override;
+  LinkedEngineDecisions();
 };
 
 // Simple, predictable choices with the engine's scoring: the computer lays
