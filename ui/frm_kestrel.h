@@ -62,6 +62,8 @@ class FrmKestrel : public QMainWindow, public Host {
 
   // Message boxes go through this when set (tests answer them here).
   std::function<bool(const std::string& text, const std::string& title, MessageIcon icon)> onMessageBox;
+  // Answers the open-file dialog in place of the user (tests): title, filter, starting name.
+  std::function<std::string(const std::string&, const std::string&, const std::string&)> onOpenFileDialog;
   std::function<void(const std::vector<uint8_t>&)> onPlayWave;
   std::function<void(const std::string&)> onPlaySoundFile;
 

@@ -61,6 +61,7 @@ bool FrmKestrel::MessageBox(const std::string& text, const std::string& title, M
 std::string FrmKestrel::OpenFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& defaultExt, const std::string& startName,
                                        bool mustExist) {
+  if (onOpenFileDialog) return onOpenFileDialog(title, filter, startName);
   QFileDialog dialog(this, QString::fromStdString(title), StartPath(startName), QtFilter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
