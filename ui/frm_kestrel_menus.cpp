@@ -156,7 +156,6 @@ void FrmKestrel::BuildMenus() {
   for (QAction* a : {mnuOptionsLogName, mnuOptionsStyleSave, mnuOptionsStyleView, mnuOptionsPatterSave,
                      mnuOptionsSoundsWin, mnuOptionsSoundsLoss})
     a->setEnabled(false);
-  for (QAction* a : mnuOptionsLogAry) a->setEnabled(false);
   mnuOptionsBackgroundAry = AddRadio(mnuOptions->addMenu("&Background Color"),
                                      {"Default &Green", "Windows 95 &Cyan", "Gray for &Printing"},
                                      &options_.intBackgroundIndex, true);

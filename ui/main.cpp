@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
   ResetDefaults(options);
   MatchRecordHooks noMatch;
   LoadSettings(settings, player, options, noMatch);
+  // The log is written beside the settings file unless the player chose another name.
+  if (options.strLogFile.empty()) options.strLogFile = settings.DefaultLogFile(player);
 
   FrmKestrel window(state, options);
   settings.SetWriteFailureHandler([&window](const std::string& text) {
