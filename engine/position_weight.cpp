@@ -23,10 +23,19 @@ uint32_t SharpenExponent(int m) {
     x <<= 1;
     ++k;
   }
-  // log2(1 + y/256) = 1 - (-log2((256 + y) / 512)), truncated to 8 fraction bits.
-  uint32_t y = x & 0xFF;
-  uint32_t lg = 0x10000 - NegLog2Mantissa((256 + y) << 7);
-  return (k << 8) + (lg >> 8);
+  // log2(1 + y/256) truncated to 8 fraction bits, one bit per squaring of
+  // v = 1 + y/256 (30 fraction bits, far more than the 8 bits kept need).
+  uint64_t v = uint64_t(256 + (x & 0xFF)) << 22;
+  uint32_t frac = 0;
+  for (int bit = 0; bit < 8; ++bit) {
+    v = (v * v) >> 30;
+    frac <<= 1;
+    if (v >= (uint64_t(2) << 30)) {
+      v >>= 1;
+      frac |= 1;
+    }
+  }
+  return (k << 8) + frac;
 }
 
 uint32_t PositionWeight(int dealerScore, int poneScore) {
