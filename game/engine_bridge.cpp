@@ -92,10 +92,10 @@ std::string PegPlayString(const GameState& state, bool isComputer) {
   return s;
 }
 
-EngineBridge::EngineBridge(std::string folder)
+EngineBridge::EngineBridge(std::string folder, std::string petrelFolder)
     : folder_(std::move(folder)),
       ospreyLib_(std::make_unique<SharedLibrary>(folder_, kOspreyLibrary)),
-      petrelLib_(std::make_unique<SharedLibrary>(folder_, kPetrelLibrary)),
+      petrelLib_(std::make_unique<SharedLibrary>(petrelFolder.empty() ? folder_ : petrelFolder, kPetrelLibrary)),
       bound_(std::make_unique<Bound>()) {}
 
 EngineBridge::~EngineBridge() = default;

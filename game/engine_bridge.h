@@ -47,8 +47,9 @@ std::string PlayedInOrder(const GameState& state, bool isComputer);
 
 class EngineBridge : public Decisions {
  public:
-  // folder: where libOsprey32.so and libPetrel32.so are (the program's).
-  explicit EngineBridge(std::string folder);
+  // folder: where libOsprey32.so is (the program's); libPetrel32.so is
+  // looked for in petrelFolder, which is the same folder unless given.
+  explicit EngineBridge(std::string folder, std::string petrelFolder = {});
   ~EngineBridge() override;
 
   // Busy pointer on (true) and off around the computer's decisions.

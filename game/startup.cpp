@@ -19,4 +19,10 @@ std::string CommandLinePlayer(const CommandLine& commandLine) {
   return CleanPlayerName(commandLine.Value("Player"));
 }
 
+std::string StartupPlayer(const SettingsFile& file, const std::string& requested) {
+  const std::string player = CleanPlayerName(requested);
+  if (!player.empty()) return player;
+  return RecentPlayerMenu("", file.ReadIniString(kGlobalSection, "Players"), kMaxRecentPlayers).front();
+}
+
 }  // namespace kestrel

@@ -22,4 +22,8 @@ bool IsLocked(const CommandLine& commandLine);
 // "MoonBeam" then decides).
 std::string CommandLinePlayer(const CommandLine& commandLine);
 
+// The player at start-up: the cleaned requested name (the "/Player=" value),
+// else the first name of the stored list, else "MoonBeam".
+std::string StartupPlayer(const SettingsFile& file, const std::string& requested);
+
 }  // namespace kestrel

@@ -15,7 +15,6 @@
 #include "patter/patter.h"
 #include "settings/command_line.h"
 #include "settings/options.h"
-#include "settings/player_name.h"
 #include "settings/profile.h"
 #include "settings/settings_file.h"
 #include "stats/activity_log.h"
@@ -63,10 +62,7 @@ int main(int argc, char** argv) {
   }
 
   // The player: the command line's, else the first stored one, else "MoonBeam".
-  std::string player = CommandLinePlayer(commandLine);
-  const std::vector<std::string> players =
-      RecentPlayerMenu(player, settings.ReadIniString(kGlobalSection, "Players"), 12);
-  if (player.empty()) player = players.front();
+  const std::string player = StartupPlayer(settings, commandLine.Value("Player"));
   ResetDefaults(options);
   MatchRecordHooks noMatch;
   LoadSettings(settings, player, options, noMatch);

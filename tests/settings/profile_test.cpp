@@ -258,6 +258,15 @@ TEST(Profile, GlobalSwitchesAndCommandLine) {
   EXPECT_FALSE(none.blnAllowMultipleInstances);
 }
 
+TEST(StartUp, PlayerComesFromTheSwitchThenTheStoredListThenTheDefault) {
+  ScratchDir dir;
+  SettingsFile f(dir.Path(), CommandLine());
+  EXPECT_EQ(StartupPlayer(f, ""), "MoonBeam");  // no settings file yet
+  ScratchDir::Put(f.IniPath(), "[Global]\nPlayers=,Global,Ann,Bob\n");
+  EXPECT_EQ(StartupPlayer(f, ""), "Ann");
+  EXPECT_EQ(StartupPlayer(f, "Zed Two"), "Zed-Two");
+}
+
 TEST(PlayerName, Cleaning) {
   EXPECT_EQ(CleanPlayerName(" 3 blind mice"), "3-blind-");
   EXPECT_EQ(CleanPlayerName("--Ann"), "Ann");

@@ -23,7 +23,7 @@
 #include "game/shared_library.h"
 #include "patter/patter.h"
 #include "settings/options.h"
-#include "settings/player_name.h"
+#include "game/startup.h"
 #include "settings/profile.h"
 #include "settings/settings_file.h"
 #include "stats/activity_log.h"
@@ -67,29 +67,20 @@ int main(int argc, char** argv) {
 
   SettingsFile file(dir, CommandLine(""));
   file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
-  player = CleanPlayerName(player);
-  if (player.empty()) {
-    const std::string stored = file.ReadIniString(kGlobalSection, "Players");
-    player = RecentPlayerMenu("", file.ReadIniString(kGlobalSection, "Version") == kIniVersion ? stored : "",
-                              kMaxRecentPlayers)
-                 .front();
-  }
+  player = StartupPlayer(file, player);
   Options options;
   ResetDefaults(options);
   MatchRecordHooks hooks;
   LoadSettings(file, player, options, hooks);
   const GlobalSwitches globals = ReadGlobalSwitches(file);
   if (options.intLogLevel < 0 || options.intLogLevel > 2) options.intLogLevel = 0;
-  if (options.strLogFile.empty()) options.strLogFile = dir + "/" + player + ".log";
+  if (options.strLogFile.empty()) options.strLogFile = file.DefaultLogFile(player);
 
   GameState state;
   state.intUseAltLibrary = globals.intUseAltLibrary;
   const std::string own = OwnFolder();
-  SharedLibrary osprey(own, kOspreyLibrary);
-  SharedLibrary petrel(petrelDir.empty() ? own : petrelDir, kPetrelLibrary);
-  EngineBridge bridge(own);
-  bridge.SetResolversForTesting([&](const char* name) { return osprey.Symbol(name); },
-                                [&](const char* name) { return petrel.Symbol(name); });
+  EngineBridge bridge(own, petrelDir);
+  SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
   bridge.SetWarningHandler([](const std::string& text) {
     std::string shown = text;
     for (char& c : shown)
