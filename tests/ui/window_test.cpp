@@ -58,7 +58,7 @@ TEST(Window, ButtonPressSlideOffAndRelease) {
   WindowRig rig;
   ButtonStrip* button = rig.window->picButton;
   QSignalSpy activated(button, &ButtonStrip::Activated);
-  button->DrawButtonStrip(kWaitContinue, true);
+  button->DrawButtonStrip(" Continue", 0, true);
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 10));
   EXPECT_TRUE(button->blnButtonDown());
   QTest::mouseMove(button, QPoint(200, 10));  // off the button: the click is cancelled
@@ -69,13 +69,10 @@ TEST(Window, ButtonPressSlideOffAndRelease) {
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 10));
   EXPECT_EQ(activated.count(), 1);
   // Greyed: nothing happens.
-  button->DrawButtonStrip(kWaitPegHand, false);
+  button->DrawButtonStrip("Autoscore", 2, false);
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 10));
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 10));
   EXPECT_EQ(activated.count(), 1);
-  EXPECT_EQ(ButtonCaption(kWaitContinue), " Continue");
-  EXPECT_EQ(ButtonCaption(kWaitPlay), " Autoplay");
-  EXPECT_EQ(ButtonCaption(kWaitPegCrib), "Autoscore");
 }
 
 TEST(Window, KeyboardMenuFollowsTheWaitAndAutoscoreOffDisablesF10) {
@@ -86,8 +83,7 @@ TEST(Window, KeyboardMenuFollowsTheWaitAndAutoscoreOffDisablesF10) {
   EXPECT_EQ(w.mnuHelpContext->text(), "&By Context\tF1");
   rig.options.blnAutoscore = false;
   rig.state.intWaitState = kWaitPegHand;
-  w.UpdateKeyboardMenu();
-  w.DrawButtonStrip();
+  rig.controller->OptionsApplied();
   EXPECT_FALSE(w.mnuKeyboardAutomatic->isEnabled());
   EXPECT_TRUE(w.mnuKeyboardPeg[3]->isEnabled());
   EXPECT_FALSE(w.mnuKeyboardCardSelect->isEnabled());
@@ -97,7 +93,7 @@ TEST(Window, KeyboardMenuFollowsTheWaitAndAutoscoreOffDisablesF10) {
   QTest::keyClick(&w, Qt::Key_Return);
   EXPECT_EQ(rig.state.intWaitState, -kWaitPegHand);  // Enter still anchors the peg
   rig.state.intWaitState = kWaitDiscard;
-  w.UpdateKeyboardMenu();
+  rig.controller->OptionsApplied();
   EXPECT_TRUE(w.mnuKeyboardAutomatic->isEnabled());
   EXPECT_TRUE(w.mnuKeyboardCardLeft->isEnabled());
   EXPECT_FALSE(w.mnuKeyboardContinue->isEnabled());
