@@ -113,7 +113,7 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
   std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
   // Called on every pump of a wait before it blocks; a scripted user in the
-  // tests acts from here.
+  // tests posts its input from here, which the wait then dispatches.
   std::function<void(int waitState)> onWaitPass;
 
   // --- Elements (named as the layout names them) ---

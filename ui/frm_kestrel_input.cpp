@@ -18,11 +18,7 @@ namespace kestrel {
 // ---------------------------------------------------------------- the wait
 
 void FrmKestrel::PumpEvents(bool mayBlock) {
-  if (onWaitPass) {
-    onWaitPass(state_.intWaitState);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return;  // a scripted user never needs to block
-  }
+  if (onWaitPass) onWaitPass(state_.intWaitState);
   // Blocks on the window system's events; the half-second timer (running
   // only for the dog-ear deck) is the only other thing that wakes the loop,
   // so a waiting game uses no processor time.

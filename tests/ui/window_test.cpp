@@ -245,5 +245,31 @@ TEST(Window, AVisibleEntryBoxKeepsTheFocus) {
   EXPECT_EQ(QApplication::focusWidget(), other);
 }
 
+TEST(Window, AWaitingGameBlocksUntilInputArrives) {
+  WindowRig rig;
+  QTimer::singleShot(300, rig.window.get(), [&] { rig.window->NewMatch(); });
+  rig.controller->PlayMatch();  // waits at the cut for deal until the timer
+  EXPECT_FALSE(rig.stuck);
+  EXPECT_LE(rig.passes, 10);  // one pass per event, not a busy loop
+}
+
+TEST(Window, AMessageBoxShowsWithTheNormalPointerWhileBusy) {
+  WindowRig rig;
+  const QCursor* during = nullptr;
+  rig.window->onMessageBox = [&](const std::string&, const std::string&, MessageIcon) {
+    during = QApplication::overrideCursor();
+    return true;
+  };
+  // The controller and a data-file read may both say busy: one pointer.
+  rig.window->SetBusy(true);
+  rig.window->SetBusy(true);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  rig.window->MessageBox("Reverting", "Kestrel", MessageIcon::Exclamation);
+  EXPECT_EQ(during, nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  rig.window->SetBusy(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 }  // namespace
 }  // namespace kestrel::testing
