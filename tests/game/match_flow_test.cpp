@@ -245,6 +245,8 @@ TEST(MatchFlow, AFixedMatchLogsAsRecorded) {
     const bool moreGot = static_cast<bool>(std::getline(got, a)), moreWant = static_cast<bool>(std::getline(want, b));
     if (!moreGot && !moreWant) break;
     if (a == b && moreGot == moreWant) continue;
+    if (!a.empty() && a.back() == '\r') a.pop_back();
+    if (!b.empty() && b.back() == '\r') b.pop_back();
     ADD_FAILURE() << path << " line " << line << "\n  expected: " << (moreWant ? b : "(end)")
                   << "\n  got:      " << (moreGot ? a : "(end)");
     return;
