@@ -40,7 +40,7 @@ void FrmKestrel::ShowHistory() {
   mnuFileShowHistory->setEnabled(false);
   const int savedMode = intKeyMode_;
   SetKeyMode(kKeyHistory);
-  PauseForContinue("Match statistics (and log tail, if any).\r" + (patterText ? patterText(1) : QString()));
+  PauseForContinue("Match statistics (and log tail, if any).", 1);
   // Exit during the pause: the window is going; leave it as it is.
   if (blnUnloading_) return;
   SetKeyMode(savedMode);

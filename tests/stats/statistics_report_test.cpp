@@ -20,7 +20,7 @@ using testing::ScratchDir;
 // The fixtures are kept with LF line ends; the report's are CR LF (a bare CR
 // or LF in the report makes the comparison fail).
 std::string Fixture(const std::string& name) {
-  std::string text = ScratchDir::Get(std::string(KESTREL_TEST_SOURCE_DIR) + "/stats/fixtures/" + name);
+  std::string text = ScratchDir::Get(std::string(KESTREL_SOURCE_DIR) + "/tests/stats/fixtures/" + name);
   std::string out;
   for (char c : text) {
     if (c == '\n') out += '\r';
