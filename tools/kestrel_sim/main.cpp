@@ -65,8 +65,9 @@ int main(int argc, char** argv) {
   }
   if (dir.empty() || games < 1 || games > 30000) return Usage();
 
+  AutomaticHost host(static_cast<int>(games));
   SettingsFile file(dir, CommandLine(""));
-  file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
+  file.SetHost(&host);
   player = StartupPlayer(file, player);
   Options options;
   ResetDefaults(options);
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
   state.intUseAltLibrary = globals.intUseAltLibrary;
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
+  bridge.SetHost(&host);
   SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
   if (!osprey.Symbol("RandSeed")) {
     std::fprintf(stderr, "kestrel-sim: cannot load %s: %s\n", osprey.Path().c_str(), osprey.Error().c_str());
@@ -94,8 +96,6 @@ int main(int argc, char** argv) {
   options.blnAutoplay = options.blnAutoscore = true;
   options.blnNonStop = false;
 
-  AutomaticHost host(static_cast<int>(games));
-  bridge.SetHost(&host);
   PatterTable patter;
   Statistics stats;
   ActivityLog log(options, host);
