@@ -72,9 +72,7 @@ int main(int argc, char** argv) {
   if (options.strLogFile.empty()) options.strLogFile = settings.DefaultLogFile(player);
 
   FrmKestrel window(state, options);
-  settings.SetWriteFailureHandler([&window](const std::string& text) {
-    window.MessageBox(text, "Kestrel", MessageIcon::Critical);
-  });
+  settings.SetHost(&window);
   window.lblName->setText(QString::fromStdString(player));
   window.ApplyOptionsToMenus();
   window.ApplyBackground();

@@ -75,8 +75,9 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  AutomaticHost host(static_cast<int>(games));
   SettingsFile file(dir, CommandLine(""));
-  file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
+  file.SetHost(&host);
   player = StartupPlayer(file, player);
   Options options;
   ResetDefaults(options);
@@ -92,6 +93,7 @@ int main(int argc, char** argv) {
   state.blnAllowMultipleInstances = globals.blnAllowMultipleInstances;
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
+  bridge.SetHost(&host);
   SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
   if (!osprey.Symbol("RandSeed")) {
     std::fprintf(stderr, "kestrel-sim: cannot load %s: %s\n", osprey.Path().c_str(), osprey.Error().c_str());
@@ -106,8 +108,6 @@ int main(int argc, char** argv) {
   options.blnAutoplay = options.blnAutoscore = true;
   options.blnNonStop = false;
 
-  AutomaticHost host(static_cast<int>(games));
-  bridge.SetHost(&host);
   PatterTable patter;
   Statistics stats;
   ActivityLog log(options, host);
