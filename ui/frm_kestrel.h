@@ -258,7 +258,8 @@ class FrmKestrel : public QMainWindow, public Host {
   void BuildMenus();
   void BuildDeckMenu();
   QFrame* MakePopup();
-  bool HandleKeyDown(QKeyEvent* key);
+  bool HandleKeyDown(QWidget* receiver, QKeyEvent* key);
+  QWidget* VisibleEntryBox() const;
   bool HandleCharacter(QKeyEvent* key);
   void CardSelect();
   void Continue();

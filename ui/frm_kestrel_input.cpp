@@ -254,7 +254,7 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
   if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (HandleKeyDown(key)) return true;
+    if (HandleKeyDown(widget, key)) return true;
     if (HandleCharacter(key)) return true;
   } else if (event->type() == QEvent::MouseButtonPress && (widget == lblName || widget == lblNamePrompt)) {
     // A click on the player's name opens the File menu at "Change Player".
@@ -275,8 +275,17 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {
-  // The window sees every key before its elements do.
+bool FrmKestrel::HandleKeyDown(QWidget* receiver, QKeyEvent* key) {
+  // The window sees every key before its elements do. A key an element does
+  // not take travels on to the element's parents, and the filter would see
+  // it again at each of them: the arrows and Escape act where they first
+  // arrive and are consumed there, except in a visible entry box, which
+  // keeps them for its own text cursor (its parents then leave them alone).
+  // The menu bar keeps its own arrows while it is being driven by keys.
+  const bool menuBar = qobject_cast<QMenuBar*>(receiver) != nullptr;
+  QWidget* box = VisibleEntryBox();
+  const bool first = !menuBar && (box == nullptr || receiver == box);
+  const bool keep = menuBar || box != nullptr;
   switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -286,18 +295,20 @@ bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {
       Continue();
       return true;
     case Qt::Key_Right:
-      if (controller_) controller_->CardRight();
-      return false;
+      if (first && controller_) controller_->CardRight();
+      return !keep;
     case Qt::Key_Left:
-      if (controller_) controller_->CardLeft();
-      return false;
+      if (first && controller_) controller_->CardLeft();
+      return !keep;
     case Qt::Key_Up:
-      if (controller_) controller_->PegAhead();
-      return false;
+      if (first && controller_) controller_->PegAhead();
+      return !keep;
     case Qt::Key_Down:
-      if (controller_) controller_->PegBack();
-      return false;
-    case Qt::Key_Escape: showMinimized(); return false;
+      if (first && controller_) controller_->PegBack();
+      return !keep;
+    case Qt::Key_Escape:
+      if (first) showMinimized();
+      return !keep;
     case Qt::Key_F10:
       if ((key->modifiers() & Qt::ControlModifier) && state_.blnAllowCtrlF10) {
         if (options_.blnAutoplay && options_.blnAutoscore) ToggleNonStop();
@@ -307,6 +318,13 @@ bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {
       return true;
     default: return false;
   }
+}
+
+QWidget* FrmKestrel::VisibleEntryBox() const {
+  for (QWidget* box : {static_cast<QWidget*>(txtHistory), static_cast<QWidget*>(txtSeed),
+                       static_cast<QWidget*>(txtPlayer)})
+    if (box && box->isVisible()) return box;
+  return nullptr;
 }
 
 bool FrmKestrel::HandleCharacter(QKeyEvent* key) {
