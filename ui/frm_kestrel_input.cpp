@@ -129,9 +129,14 @@ void FrmKestrel::DrawCards(const TableModel& model) {
     lblCount->move(imgHiCard[model.countPlace]->x() + 40, lblCount->y());
   lblCount->setVisible(model.countVisible);
   lineUnderscore->setVisible(model.underlineVisible);
-  if (model.underlineVisible && model.underlineFirstPlace >= 0 && model.underlineFirstPlace < 12) {
+  if (model.underlineVisible && model.underlineFirstPlace >= 0 && model.underlineFirstPlace + 3 < 12) {
+    // From the left edge of the first counted place to the right edge of the
+    // fourth: the crib's places 4 and 5 and 6 and 7 stand on either side of
+    // the gap in the middle of the row.
     const CardImage* first = imgLoCard[model.underlineFirstPlace];
-    lineUnderscore->setGeometry(first->x() + 1, first->y() + first->height() + 4, 4 * 40 - 4 - 1, 2);
+    const CardImage* last = imgLoCard[model.underlineFirstPlace + 3];
+    lineUnderscore->setGeometry(first->x() + 1, first->y() + first->height() + 4,
+                                last->x() + last->width() - first->x() - 1, 2);
   }
 }
 
