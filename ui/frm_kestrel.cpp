@@ -188,6 +188,7 @@ void FrmKestrel::BuildPanel() {
   frameDetails->setGeometry((kPanelWidth - 397) / 2, 0, 397, 81);
   frameDetails->setAutoFillBackground(true);
   lblDetails = MakeLabel(frameDetails, QRect(8, 12, 384, 67));
+  lblDetails->setFont(DetailsFont());
   frameDetails->hide();
 }
 

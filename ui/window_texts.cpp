@@ -13,6 +13,12 @@ QFont TextFont(bool bold, bool underline) {
   return f;
 }
 
+QFont DetailsFont() {
+  QFont f = TextFont();
+  f.setPixelSize(11);
+  return f;
+}
+
 QString DisplayScaleLine(int twipsX, int twipsY) {
   if (twipsX == 15 && twipsY == 15) return "Small fonts have been detected (15 twips/pixel).";
   if (twipsX == 12 && twipsY == 12) return "Large fonts have been detected (12 twips/pixel).";
