@@ -178,10 +178,21 @@ void FrmKestrel::BuildPanel() {
     connect(pack, &CardImage::Clicked, this, [this](int) {
       if (controller_) controller_->ClickDeck();
     });
+  // The two Go captions overlap the crib's inner cards (places 5 and 6) and
+  // each other. They lie behind the cards, and each keeps its word to its
+  // half of the gap between those two places, the player's ending at the
+  // gap's middle, the computer's starting there; at most the outer pixel
+  // column of each word lies under its card.
   lblLeftGo = MakeLabel(frameLo, QRect(232, 23, 36, 21), "Go", true);
   lblRightGo = MakeLabel(frameLo, QRect(260, 23, 36, 21), "Go", true);
-  lblLeftGo->hide();
-  lblRightGo->hide();
+  lblLeftGo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  lblLeftGo->setContentsMargins(0, 0, 268 - (kGoGapMiddle - 1), 0);
+  lblRightGo->setContentsMargins(kGoGapMiddle - 260, 0, 0, 0);
+  for (QLabel* go : {lblLeftGo, lblRightGo}) {
+    go->setWordWrap(false);
+    go->lower();
+    go->hide();
+  }
 
   frameDetails = new QFrame(picContainer);
   frameDetails->setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -76,6 +76,9 @@ class FrmKestrel : public QMainWindow, public Host {
   static constexpr int kPanelWidth = 530;
   static constexpr int kPanelHeight = 268;
   static constexpr int kPopupHeight = 225;
+  // The middle of the gap between lower places 5 and 6 (columns 244 to
+  // 279): the player's Go caption ends before it, the computer's starts at it.
+  static constexpr int kGoGapMiddle = 262;
 
   // Sets the outer size so that the client area is exactly 560 x 278 and
   // centres the window on the screen.
