@@ -3,7 +3,9 @@
 // and the help document.
 #include <gtest/gtest.h>
 
+#include <QActionGroup>
 #include <QMenu>
+#include <functional>
 #include <QSignalSpy>
 
 #include "ui/key_table.h"
@@ -199,6 +201,18 @@ TEST(Window, OptionsMenuCarriesEveryGroup) {
   EXPECT_TRUE(w.mnuOptionsBackgroundAry[0]->isChecked());
   w.mnuOptionsBackgroundAry[1]->trigger();
   EXPECT_EQ(w.TableColor(), QColor(0, 128, 128));
+  // Every choice group is exclusive (radio dots); only the five options
+  // marked as On/Off items are plain check boxes.
+  std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+    for (QAction* a : menu->actions()) {
+      if (a->menu()) {
+        walk(a->menu());
+      } else if (a->isCheckable() && a->data().toString() != ".") {
+        EXPECT_TRUE(a->actionGroup() && a->actionGroup()->isExclusive()) << a->text().toStdString();
+      }
+    }
+  };
+  walk(w.mnuOptions);
   w.ApplyLock();
   EXPECT_FALSE(w.mnuOptions->menuAction()->isEnabled());
   EXPECT_FALSE(w.mnuFileNewMatch->isEnabled());
