@@ -156,7 +156,11 @@ TEST(Window, AboutPanelWaitsForContinueAndCannotOpenTwice) {
   EXPECT_EQ(DisplayScaleLine(10, 10), "Custom fonts detected (X = 10 and Y = 10 twips/pixel).");
   const AboutTexts texts = BuildAboutTexts(15, 15);
   EXPECT_TRUE(texts.top.startsWith("Kestrel (02 Jan 19)"));
-  EXPECT_TRUE(texts.left.startsWith("KESTREL32.EXE\nKESTRELHELP32.PDF\nOSPREY32.DLL\n"));
+  EXPECT_TRUE(texts.left.startsWith("Kestrel32\nKestrelHelp32.pdf\nlibOsprey32.so\n"));
+  // Nothing of another platform is named.
+  for (const QString& text : {texts.top, texts.left, texts.bottom})
+    for (const char* wrong : {"Windows 3", "Windows 10", ".EXE", ".DLL"})
+      EXPECT_FALSE(text.contains(wrong, Qt::CaseInsensitive)) << text.toStdString();
 
   WindowRig rig;
   FrmKestrel& w = *rig.window;
