@@ -32,6 +32,7 @@ namespace kestrel {
 
 class ClientArea;
 class MatchController;
+class PanelView;
 
 class FrmKestrel : public QMainWindow, public Host {
   Q_OBJECT
@@ -83,8 +84,18 @@ class FrmKestrel : public QMainWindow, public Host {
   // Sets the outer size so that the client area is exactly 560 x 278 and
   // centres the window on the screen.
   void LayoutAtStart();
-  // Enforces the minimum size and centres the game panel and the pop-ups.
+  // Enforces the minimum size and centres the game panel and the pop-ups,
+  // scaled to the largest size that fits (1 at the minimum client size).
   void ArrangeWindow();
+  static qreal ScaleForClient(QSize client);
+  // Where the scaled game panel stands in the client area, and its scale.
+  QRect PanelRect() const;
+  qreal PanelScale() const;
+  // The remembered size: the client area (never below the minimum) and the
+  // maximised state, applied before the window is first shown.
+  void ApplyPlacement(int clientWidth, int clientHeight, bool maximised);
+  // The client size of the normal (not maximised) window and the state.
+  void CurrentPlacement(int& clientWidth, int& clientHeight, bool& maximised) const;
   // Recolours every region for intBackgroundIndex and redraws.
   void ApplyBackground();
   QColor TableColor() const;
@@ -133,7 +144,10 @@ class FrmKestrel : public QMainWindow, public Host {
 
   // --- Elements (named as the layout names them) ---
   ClientArea* client = nullptr;
+  // The game panel: logical 530 x 268 pixels, with the pop-up panels on it,
+  // shown through panelView at the window's scale.
   QWidget* picContainer = nullptr;
+  PanelView* panelView = nullptr;
   QWidget* frameHi = nullptr;
   QWidget* frameLo = nullptr;
   PegDragBoard* picBoard = nullptr;
@@ -285,6 +299,7 @@ class FrmKestrel : public QMainWindow, public Host {
   QTimer* animationTimer_ = nullptr;
   int intKeyMode_ = 0;
   bool blnLayoutBusy_ = false;
+  QSize normalClient_;
   bool blnUnloading_ = false;
   bool activated_ = false;
   bool loopRunning_ = false;

@@ -256,7 +256,10 @@ void FrmKestrel::SetKeyMode(int mode) {
 
 bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
+  // The window's own elements, and those of the game panel, which the
+  // panel view shows as a window of its own.
+  if (!widget || (widget->window() != this && widget->window() != picContainer))
+    return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (HandleKeyDown(widget, key)) return true;
