@@ -25,7 +25,9 @@ QImage HintDragIcon();
 QCursor NormalDragCursor(qreal scale = 1.0);
 QCursor HintDragCursor(qreal scale = 1.0);
 
-// Three fanned playing cards, 32 x 32.
+// Three fanned playing cards, 32 x 32; the same picture painted at any size
+// (the application icons of the desktop theme).
 QIcon ThreeCardsIcon();
+QImage ThreeCardsImage(int size);
 
 }  // namespace kestrel
