@@ -12,7 +12,10 @@ namespace kestrel {
 
 void MatchController::ClickLowerPlace(int place) {
   const int code = state_.intWaitState;
-  if (code == kWaitContinue && model_.deckClickable && place == 8) {
+  // Lower place 8 answers a Continue only while it holds the pack (the cut
+  // for deal); at the cut for the starter it holds a card of the computer's.
+  if (code == kWaitContinue && model_.deckClickable && place == 8 &&
+      model_.loCard[8].code == EmptyBackCode()) {
     state_.intWaitState = -kWaitContinue;
   } else if (code == kWaitDiscard && place >= 0 && place <= 5) {
     const int position = HandPositionOfPlace(model_, state_, place);

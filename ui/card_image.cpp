@@ -26,6 +26,9 @@ void CardImage::RenderCode(const std::string& code) {
 void CardImage::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter p(this);
+  // Card art is pixel art: on a scaled table each pixel becomes a block
+  // (whole-number scales) or a run of whole device pixels, never a blur.
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
   p.drawImage(rect(), picture_);
 }
 

@@ -12,7 +12,9 @@
 #include "ui/palette.h"
 #include "ui/peg_board_art.h"
 #include "ui/key_table.h"
+#include "ui/panel_view.h"
 #include "ui/window_texts.h"
+#include <algorithm>
 #include <cstdlib>
 
 namespace kestrel {
@@ -78,6 +80,7 @@ FrmKestrel::FrmKestrel(GameState& state, Options& options, QWidget* parent)
   setCentralWidget(client);
   BuildPanel();
   BuildPopups();
+  panelView = new PanelView(picContainer, client);
   BuildMenus();
   BuildDeckMenu();
   BuildHistoryMenu();
@@ -98,10 +101,13 @@ FrmKestrel::~FrmKestrel() {
 }
 
 void FrmKestrel::BuildPanel() {
-  picContainer = new QWidget(client);
+  // The game panel keeps its logical 530 x 268 layout; the panel view shows
+  // it at the window's scale (ArrangeWindow).
+  picContainer = new QWidget(nullptr);
   picContainer->setObjectName("picContainer");
   picContainer->resize(kPanelWidth, kPanelHeight);
   picContainer->setAutoFillBackground(true);
+  picContainer->setFont(TextFont());
 
   frameHi = new QWidget(picContainer);
   frameHi->setGeometry(1, 8, 522, 65);
@@ -166,21 +172,35 @@ void FrmKestrel::BuildPanel() {
   }
   for (CardImage* pack : {imgLeftBack, imgRightBack})
     connect(pack, &CardImage::Clicked, this, [this](int) { controller_->ClickDeck(); });
+  // The two Go captions overlap the crib's inner cards (places 5 and 6) and
+  // each other. They lie behind the cards, and each keeps its word to its
+  // half of the gap between those two places, the player's ending at the
+  // gap's middle, the computer's starting there; at most the outer pixel
+  // column of each word lies under its card.
   lblLeftGo = MakeLabel(frameLo, QRect(232, 23, 36, 21), "Go", true);
   lblRightGo = MakeLabel(frameLo, QRect(260, 23, 36, 21), "Go", true);
-  lblLeftGo->hide();
-  lblRightGo->hide();
+  lblLeftGo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  lblLeftGo->setContentsMargins(0, 0, 268 - (kGoGapMiddle - 1), 0);
+  lblRightGo->setContentsMargins(kGoGapMiddle - 260, 0, 0, 0);
+  for (QLabel* go : {lblLeftGo, lblRightGo}) {
+    go->setWordWrap(false);
+    go->lower();
+    go->hide();
+  }
 
   frameDetails = new QFrame(picContainer);
   frameDetails->setFrameStyle(QFrame::Box | QFrame::Plain);
   frameDetails->setGeometry((kPanelWidth - 397) / 2, 0, 397, 81);
   frameDetails->setAutoFillBackground(true);
   lblDetails = MakeLabel(frameDetails, QRect(8, 12, 384, 67));
+  lblDetails->setFont(DetailsFont());
   frameDetails->hide();
 }
 
 QFrame* FrmKestrel::MakePopup() {
-  auto* frame = new QFrame(client);
+  // A pop-up panel lies on the game panel at its top left, so it is shown,
+  // scaled and given input together with it.
+  auto* frame = new QFrame(picContainer);
   frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
   frame->setLineWidth(2);
   frame->resize(kPanelWidth, kPopupHeight);
@@ -265,16 +285,50 @@ void FrmKestrel::LayoutAtStart() {
   }
 }
 
+qreal FrmKestrel::ScaleForClient(QSize client) {
+  // At the minimum client size the panel is shown at its own pixel size;
+  // a larger client area shows it at the largest size that fits with the
+  // same margins, keeping its proportions.
+  const qreal sx = qreal(client.width() - (kClientMinWidth - kPanelWidth)) / kPanelWidth;
+  const qreal sy = qreal(client.height() - (kClientMinHeight - kPanelHeight)) / kPanelHeight;
+  return std::max<qreal>(1.0, std::min(sx, sy));
+}
+
 void FrmKestrel::ArrangeWindow() {
-  if (blnLayoutBusy_ || !client) return;
+  if (blnLayoutBusy_ || !client || !panelView) return;
   // The minimum client size is held by the client area's minimum size, which
-  // the window system enforces on every resize.
-  const int left = (client->width() - kPanelWidth) / 2;
-  const int top = (client->height() - kPanelHeight) / 2;
-  picContainer->move(left, top);
-  for (QFrame* popup : {frameDeck, frameHistory, frameSeed, frameAbout, frameNew})
-    if (popup) popup->move(left, top);
+  // the window system enforces on every resize. The game panel, with the
+  // pop-up panels on it, is centred at the scale that fits. Nothing is
+  // replayed: the elements keep their state and are only drawn larger.
+  const qreal scale = ScaleForClient(client->size());
+  const int width = qRound(kPanelWidth * scale), height = qRound(kPanelHeight * scale);
+  panelView->setGeometry((client->width() - width) / 2, (client->height() - height) / 2, width, height);
+  panelView->SetScale(scale);
+  picBoard->SetCursorScale(scale);
+  if (!isMaximized() && !isMinimized() && !isFullScreen()) normalClient_ = client->size();
   client->update();
+}
+
+QRect FrmKestrel::PanelRect() const { return panelView ? panelView->geometry() : QRect(); }
+
+qreal FrmKestrel::PanelScale() const { return panelView ? panelView->Scale() : 1.0; }
+
+void FrmKestrel::ApplyPlacement(int clientWidth, int clientHeight, bool maximised) {
+  const QSize wanted = QSize(clientWidth, clientHeight).expandedTo(QSize(kClientMinWidth, kClientMinHeight));
+  resize(size() - client->size() + wanted);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect avail = screen->availableGeometry();
+    move(avail.x() + std::max(0, (avail.width() - frameGeometry().width()) / 2),
+         avail.y() + std::max(0, (avail.height() - frameGeometry().height()) / 2));
+  }
+  if (maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void FrmKestrel::CurrentPlacement(int& clientWidth, int& clientHeight, bool& maximised) const {
+  const QSize normal = normalClient_.isValid() ? normalClient_ : client->size();
+  clientWidth = normal.width();
+  clientHeight = normal.height();
+  maximised = isMaximized();
 }
 
 QColor FrmKestrel::TableColor() const { return TableColour(options_.intBackgroundIndex); }

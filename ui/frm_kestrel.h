@@ -32,6 +32,7 @@ namespace kestrel {
 
 class ClientArea;
 class MatchController;
+class PanelView;
 
 class FrmKestrel : public QMainWindow, public Host {
   Q_OBJECT
@@ -71,12 +72,25 @@ class FrmKestrel : public QMainWindow, public Host {
   static constexpr int kPanelWidth = 530;
   static constexpr int kPanelHeight = 268;
   static constexpr int kPopupHeight = 225;
+  // The middle of the gap between lower places 5 and 6 (columns 244 to
+  // 279): the player's Go caption ends before it, the computer's starts at it.
+  static constexpr int kGoGapMiddle = 262;
 
   // Sets the outer size so that the client area is exactly 560 x 278 and
   // centres the window on the screen.
   void LayoutAtStart();
-  // Enforces the minimum size and centres the game panel and the pop-ups.
+  // Enforces the minimum size and centres the game panel and the pop-ups,
+  // scaled to the largest size that fits (1 at the minimum client size).
   void ArrangeWindow();
+  static qreal ScaleForClient(QSize client);
+  // Where the scaled game panel stands in the client area, and its scale.
+  QRect PanelRect() const;
+  qreal PanelScale() const;
+  // The remembered size: the client area (never below the minimum) and the
+  // maximised state, applied before the window is first shown.
+  void ApplyPlacement(int clientWidth, int clientHeight, bool maximised);
+  // The client size of the normal (not maximised) window and the state.
+  void CurrentPlacement(int& clientWidth, int& clientHeight, bool& maximised) const;
   // Recolours every region for intBackgroundIndex and redraws.
   void ApplyBackground();
   QColor TableColor() const;
@@ -120,7 +134,10 @@ class FrmKestrel : public QMainWindow, public Host {
 
   // --- Elements (named as the layout names them) ---
   ClientArea* client = nullptr;
+  // The game panel: logical 530 x 268 pixels, with the pop-up panels on it,
+  // shown through panelView at the window's scale.
   QWidget* picContainer = nullptr;
+  PanelView* panelView = nullptr;
   QWidget* frameHi = nullptr;
   QWidget* frameLo = nullptr;
   PegDragBoard* picBoard = nullptr;
@@ -254,7 +271,8 @@ class FrmKestrel : public QMainWindow, public Host {
   void BuildDeckMenu();
   void BuildHistoryMenu();
   QFrame* MakePopup();
-  bool HandleKeyDown(QKeyEvent* key);
+  bool HandleKeyDown(QWidget* receiver, QKeyEvent* key);
+  QWidget* VisibleEntryBox() const;
   bool HandleCharacter(QKeyEvent* key);
   void AdvanceBackAnimation();
   bool ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon);
@@ -276,6 +294,7 @@ class FrmKestrel : public QMainWindow, public Host {
   QTimer* animationTimer_ = nullptr;
   int intKeyMode_ = 0;
   bool blnLayoutBusy_ = false;
+  QSize normalClient_;
   bool blnUnloading_ = false;
   bool busy_ = false;
   bool activated_ = false;

@@ -118,9 +118,14 @@ void FrmKestrel::DrawCards(const TableModel& model) {
     lblCount->move(imgHiCard[model.countPlace]->x() + 40, lblCount->y());
   lblCount->setVisible(model.countVisible);
   lineUnderscore->setVisible(model.underlineVisible);
-  if (model.underlineVisible && model.underlineFirstPlace >= 0 && model.underlineFirstPlace < 12) {
+  if (model.underlineVisible && model.underlineFirstPlace >= 0 && model.underlineFirstPlace + 3 < 12) {
+    // From the left edge of the first counted place to the right edge of the
+    // fourth: the crib's places 4 and 5 and 6 and 7 stand on either side of
+    // the gap in the middle of the row.
     const CardImage* first = imgLoCard[model.underlineFirstPlace];
-    lineUnderscore->setGeometry(first->x() + 1, first->y() + first->height() + 4, 4 * 40 - 4 - 1, 2);
+    const CardImage* last = imgLoCard[model.underlineFirstPlace + 3];
+    lineUnderscore->setGeometry(first->x() + 1, first->y() + first->height() + 4,
+                                last->x() + last->width() - first->x() - 1, 2);
   }
 }
 
@@ -207,10 +212,13 @@ void FrmKestrel::SetKeyMode(int mode) {
 
 bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
+  // The window's own elements, and those of the game panel, which the
+  // panel view shows as a window of its own.
+  if (!widget || (widget->window() != this && widget->window() != picContainer))
+    return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (HandleKeyDown(key)) return true;
+    if (HandleKeyDown(widget, key)) return true;
     if (HandleCharacter(key)) return true;
   } else if (event->type() == QEvent::MouseButtonPress && (widget == lblName || widget == lblNamePrompt)) {
     // A click on the player's name opens the File menu at "Change Player".
@@ -231,8 +239,17 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {
-  // The window sees every key before its elements do.
+bool FrmKestrel::HandleKeyDown(QWidget* receiver, QKeyEvent* key) {
+  // The window sees every key before its elements do. A key an element does
+  // not take travels on to the element's parents, and the filter would see
+  // it again at each of them: the arrows and Escape act where they first
+  // arrive and are consumed there, except in a visible entry box, which
+  // keeps them for its own text cursor (its parents then leave them alone).
+  // The menu bar keeps its own arrows while it is being driven by keys.
+  const bool menuBar = qobject_cast<QMenuBar*>(receiver) != nullptr;
+  QWidget* box = VisibleEntryBox();
+  const bool first = !menuBar && (box == nullptr || receiver == box);
+  const bool keep = menuBar || box != nullptr;
   switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -242,24 +259,33 @@ bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {
       controller_->PressContinue();
       return true;
     case Qt::Key_Right:
-      controller_->CardRight();
-      return false;
+      if (first) controller_->CardRight();
+      return !keep;
     case Qt::Key_Left:
-      controller_->CardLeft();
-      return false;
+      if (first) controller_->CardLeft();
+      return !keep;
     case Qt::Key_Up:
-      controller_->PegAhead();
-      return false;
+      if (first) controller_->PegAhead();
+      return !keep;
     case Qt::Key_Down:
-      controller_->PegBack();
-      return false;
-    case Qt::Key_Escape: showMinimized(); return false;
+      if (first) controller_->PegBack();
+      return !keep;
+    case Qt::Key_Escape:
+      if (first) showMinimized();
+      return !keep;
     case Qt::Key_F10:
       if ((key->modifiers() & Qt::ControlModifier) && controller_->ToggleNonStop()) return true;
       controller_->DoAutomatic();
       return true;
     default: return false;
   }
+}
+
+QWidget* FrmKestrel::VisibleEntryBox() const {
+  for (QWidget* box : {static_cast<QWidget*>(txtHistory), static_cast<QWidget*>(txtSeed),
+                       static_cast<QWidget*>(txtPlayer)})
+    if (box && box->isVisible()) return box;
+  return nullptr;
 }
 
 bool FrmKestrel::HandleCharacter(QKeyEvent* key) {

@@ -142,6 +142,18 @@ void FrmKestrel::BuildMenus() {
     a->setCheckable(true);
     a->setEnabled(false);
   }
+  // Every choice group is exclusive and shows radio dots, like the others.
+  for (const auto& items : {std::vector<QAction*>{mnuOptionsSourceDefault, mnuOptionsSourceDataFile},
+                            std::vector<QAction*>{mnuOptionsStyleDefault, mnuOptionsStyleDogears,
+                                                  mnuOptionsStyleCustom},
+                            std::vector<QAction*>{mnuOptionsPatterHide, mnuOptionsPatterDefault,
+                                                  mnuOptionsPatterCustom},
+                            std::vector<QAction*>{mnuOptionsSoundsDisable, mnuOptionsSoundsDefault,
+                                                  mnuOptionsSoundsCustom}}) {
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    for (QAction* a : items) group->addAction(a);
+  }
   for (QAction* a : {mnuOptionsLogName, mnuOptionsStyleSave, mnuOptionsStyleView, mnuOptionsPatterSave,
                      mnuOptionsSoundsWin, mnuOptionsSoundsLoss})
     a->setEnabled(false);

@@ -1,6 +1,8 @@
 // Draws the window's own small pictures: button icons, drag cursors, icon.
 #include "ui/icon_art.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -91,8 +93,19 @@ QImage ButtonIconSheet() {
 QImage NormalDragIcon() { return DragIcon(false); }
 QImage HintDragIcon() { return DragIcon(true); }
 
-QCursor NormalDragCursor() { return QCursor(QPixmap::fromImage(NormalDragIcon()), 16, 16); }
-QCursor HintDragCursor() { return QCursor(QPixmap::fromImage(HintDragIcon()), 16, 16); }
+namespace {
+// A 32 x 32 cursor picture enlarged by whole pixels to the table's scale.
+QCursor ScaledCursor(const QImage& icon, qreal scale) {
+  const int size = std::max(32, static_cast<int>(32 * scale + 0.5));
+  const int hot = size / 2;
+  if (size == 32) return QCursor(QPixmap::fromImage(icon), hot, hot);
+  return QCursor(QPixmap::fromImage(icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)),
+                 hot, hot);
+}
+}  // namespace
+
+QCursor NormalDragCursor(qreal scale) { return ScaledCursor(NormalDragIcon(), scale); }
+QCursor HintDragCursor(qreal scale) { return ScaledCursor(HintDragIcon(), scale); }
 
 QImage ThreeCardsImage(int size) {
   QImage image(size, size, QImage::Format_ARGB32);

@@ -20,9 +20,10 @@ QImage NormalDragIcon();
 // The hint cursor: a white, black-outlined peg (two bulbs on a base) in the
 // lower half of a 32 x 32 icon.
 QImage HintDragIcon();
-// Cursors built from the two icons, hot spot at the top of the figure.
-QCursor NormalDragCursor();
-QCursor HintDragCursor();
+// Cursors built from the two icons, hot spot at the top of the figure;
+// on a scaled table they are enlarged with it.
+QCursor NormalDragCursor(qreal scale = 1.0);
+QCursor HintDragCursor(qreal scale = 1.0);
 
 // Three fanned playing cards, 32 x 32; the same picture painted at any size
 // (the application icons of the desktop theme).

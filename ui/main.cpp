@@ -17,6 +17,7 @@
 #include "settings/options.h"
 #include "settings/profile.h"
 #include "settings/settings_file.h"
+#include "settings/window_placement.h"
 #include "stats/activity_log.h"
 #include "stats/statistics.h"
 #include "stats/statistics_report.h"
@@ -99,7 +100,12 @@ int main(int argc, char** argv) {
   window.onAppendStatistics = [&] {
     AppendStatisticsToLog(window, log, options.strLogFile, window.statisticsReport());
   };
-  window.onShutdown = [&] { SaveSettings(settings, player, options, noMatch); };
+  window.onShutdown = [&] {
+    SaveSettings(settings, player, options, noMatch);
+    WindowPlacement placement;
+    window.CurrentPlacement(placement.clientWidth, placement.clientHeight, placement.maximised);
+    WriteWindowPlacement(settings, placement);
+  };
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {
     const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
@@ -119,6 +125,9 @@ int main(int argc, char** argv) {
   std::unique_ptr<ScreenshotUser> screenshots;
   if (!screenshotDir.isEmpty()) screenshots = std::make_unique<ScreenshotUser>(window, controller, screenshotDir);
 
+  // The size and state of the last run (the window's own default otherwise).
+  if (const auto placement = ReadWindowPlacement(settings))
+    window.ApplyPlacement(placement->clientWidth, placement->clientHeight, placement->maximised);
   window.show();
   return app.exec();
 }

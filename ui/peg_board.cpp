@@ -23,6 +23,7 @@ PegBoard::PegBoard(QWidget* parent)
 }
 
 void PegBoard::SetTableColour(QColor table) {
+  table_ = table;
   board_ = DrawBoard(table);
   update();
 }
@@ -105,9 +106,19 @@ QImage PegBoard::Snapshot() const {
 
 void PegBoard::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // Pixel art: on a high-density screen every board pixel becomes a block.
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  PaintOn(painter);
+  // At its own size the board is the pixel picture; on a scaled table (or a
+  // high-density screen) its holes and pegs are drawn at the scaled size.
+  if (painter.deviceTransform().m11() < 1.01) {
+    PaintOn(painter);
+    return;
+  }
+  PaintBoard(painter, table_);
+  for (PegElement element : order_) {
+    const Peg& peg = pegs_[Index(element)];
+    if (!peg.visible || element == PegElement::Target) continue;
+    PaintPeg(painter, peg.place, SideOf(element) == PegSide::Computer ? PegColour::Red : PegColour::Green);
+  }
 }
 
 }  // namespace kestrel

@@ -75,6 +75,7 @@ class PegBoard : public QWidget {
   void PaintOn(QPainter& painter) const;
 
   QImage board_;
+  QColor table_;
   std::array<Peg, 5> pegs_;
   std::array<PegElement, 5> order_;  // back to front
 };

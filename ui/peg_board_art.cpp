@@ -4,6 +4,8 @@
 #include "game/peg_board_geometry.h"
 #include "ui/palette.h"
 
+#include <QPainter>
+
 namespace kestrel {
 
 namespace {
@@ -36,36 +38,86 @@ void Hole(QImage& image, int cx, int cy, QRgb outline, QRgb fill) {
 
 }  // namespace
 
-QImage DrawBoard(QColor table) {
-  const int w = kBoardWidth;
-  QImage board(w, kBoardHeight, QImage::Format_RGB32);
-  board.fill(PaletteColour(6));
-  const QRgb black = PaletteColour(0).rgb();
-  const QRgb grey = PaletteColour(7).rgb();
-  const QRgb tableRgb = table.rgb();
+namespace {
 
-  HLine(board, 0, w - 1, 0, black);
-  HLine(board, 0, w - 1, 23, black);  // between the two sides' tracks
-  FillBox(board, 0, 46, w - 1, 49, black);
-  VLine(board, 0, 0, 49, black);
-  VLine(board, 13, 0, 49, black);  // closes the start column
-  FillBox(board, 265, 0, 265, 49, black);  // the divider between the halves
-  FillBox(board, 517, 0, 521, 49, black);  // right edge
+// The board's shapes, the same at any size: `box` fills whole board pixels
+// (x, y, width, height), `hole` draws the hole centred on a pixel.
+template <class Box, class HoleAt>
+void BoardShapes(QColor table, Box box, HoleAt hole) {
+  const int w = kBoardWidth;
+  const QColor black = PaletteColour(0);
+  box(0, 0, w, kBoardHeight, PaletteColour(6));
+  box(0, 0, w - 1, 1, black);   // lines stop one pixel short of their end
+  box(0, 23, w - 1, 1, black);  // between the two sides' tracks
+  box(0, 46, w, 4, black);
+  box(0, 0, 1, 49, black);
+  box(13, 0, 1, 49, black);   // closes the start column
+  box(265, 0, 1, 50, black);  // the divider between the halves
+  box(517, 0, 5, 50, black);  // right edge
   for (int column = 0; column < kBoardColumns; ++column) {
     if (IsGapColumn(column)) continue;
-    for (int row : kHoleRows) Hole(board, HoleColumnX(column), row, black, grey);
+    for (int row : kHoleRows) hole(HoleColumnX(column), row);
   }
   for (int x : {1, 12, 14, 264, 266, 516}) {
-    board.setPixel(x, 1, black);
-    board.setPixel(x, 45, black);
+    box(x, 1, 1, 1, black);
+    box(x, 45, 1, 1, black);
   }
   // Cut the outer corners; the bottom and right edges become a shadow.
   static const int kTablePixels[][2] = {{0, 0},   {13, 0},  {265, 0}, {517, 0}, {0, 46},
                                         {4, 49},  {17, 49}, {269, 49}, {521, 49}, {521, 3}};
-  for (const auto& p : kTablePixels) board.setPixel(p[0], p[1], tableRgb);
-  FillBox(board, 0, 47, 3, 49, tableRgb);
-  FillBox(board, 518, 0, 521, 2, tableRgb);
+  for (const auto& p : kTablePixels) box(p[0], p[1], 1, 1, table);
+  box(0, 47, 4, 3, table);
+  box(518, 0, 4, 3, table);
+}
+
+}  // namespace
+
+QImage DrawBoard(QColor table) {
+  QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+  const QRgb black = PaletteColour(0).rgb();
+  const QRgb grey = PaletteColour(7).rgb();
+  BoardShapes(
+      table, [&](int x, int y, int w, int h, QColor c) { FillBox(board, x, y, x + w - 1, y + h - 1, c.rgb()); },
+      [&](int cx, int cy) { Hole(board, cx, cy, black, grey); });
   return board;
+}
+
+void PaintBoard(QPainter& painter, QColor table) {
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  BoardShapes(
+      table,
+      [&](int x, int y, int w, int h, QColor c) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(QRectF(x, y, w, h), c);
+      },
+      [&](int cx, int cy) {
+        // A round hole of the same size: black rim, light grey inside.
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        const QPointF centre(cx + 0.5, cy + 0.5);
+        painter.setBrush(PaletteColour(0));
+        painter.drawEllipse(centre, 2.5, 2.5);
+        painter.setBrush(PaletteColour(7));
+        painter.drawEllipse(centre, 1.6, 1.6);
+      });
+  painter.restore();
+}
+
+void PaintPeg(QPainter& painter, QPointF topLeft, PegColour colour) {
+  // The peg of the picture as round shapes: a black shadow down and to the
+  // right, the dark body and the bright top at the upper left.
+  const QColor bright = colour == PegColour::Red ? QColor(255, 0, 0) : QColor(0, 255, 0);
+  const QColor dark = colour == PegColour::Red ? QColor(128, 0, 0) : QColor(0, 128, 0);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(PaletteColour(0));
+  painter.drawEllipse(topLeft + QPointF(4.4, 4.4), 2.6, 2.6);
+  painter.setBrush(dark);
+  painter.drawEllipse(topLeft + QPointF(3.3, 3.3), 2.6, 2.6);
+  painter.setBrush(bright);
+  painter.drawEllipse(topLeft + QPointF(2.0, 2.0), 1.6, 1.6);
+  painter.restore();
 }
 
 QImage PegPicture(PegColour colour) {

@@ -34,7 +34,7 @@ void PegDragBoard::mousePressEvent(QMouseEvent* event) {
   if (ElementAt(event->position().toPoint()) != PegElement::Green0) return;
   dragging_ = true;
   hintShown_ = false;
-  QGuiApplication::setOverrideCursor(NormalDragCursor());
+  QGuiApplication::setOverrideCursor(NormalDragCursor(cursorScale_));
 }
 
 void PegDragBoard::mouseMoveEvent(QMouseEvent* event) {
@@ -43,14 +43,14 @@ void PegDragBoard::mouseMoveEvent(QMouseEvent* event) {
   if (dragging_) {
     if (overTarget != hintShown_) {
       hintShown_ = overTarget;
-      QGuiApplication::changeOverrideCursor(overTarget ? HintDragCursor() : NormalDragCursor());
+      QGuiApplication::changeOverrideCursor(overTarget ? HintDragCursor(cursorScale_) : NormalDragCursor(cursorScale_));
     }
     return;
   }
   // Without a drag the pointer over the correct hole shows the hint.
   if (overTarget != hoverHint_) {
     hoverHint_ = overTarget;
-    if (overTarget) setCursor(HintDragCursor());
+    if (overTarget) setCursor(HintDragCursor(cursorScale_));
     else unsetCursor();
   }
 }

@@ -21,6 +21,9 @@ class PegDragBoard : public PegBoard {
   // The hint cursors follow Options > Hints.
   void SetHintsEnabled(bool on) { hints_ = on; }
   bool Dragging() const { return dragging_; }
+  // The drag and hint cursors grow with the table's scale.
+  void SetCursorScale(qreal scale) { cursorScale_ = scale; }
+  qreal CursorScale() const { return cursorScale_; }
 
   // What a drop at a board point does, without doing it: the outcome and,
   // for a drop on the board, the hole the back peg is put in.
@@ -45,6 +48,7 @@ class PegDragBoard : public PegBoard {
   bool dragging_ = false;
   bool hintShown_ = false;
   bool hoverHint_ = false;
+  qreal cursorScale_ = 1.0;
 };
 
 }  // namespace kestrel

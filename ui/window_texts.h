@@ -18,6 +18,12 @@ AboutTexts BuildAboutTexts(int twipsX, int twipsY);
 // faces with the narrow metrics the fixed layout was drawn for.
 QFont TextFont(bool bold = false, bool underline = false);
 
+// The scoring details' font: the same face at 11 pixels. The show's longest
+// details (both hands and the crib, each at its longest breakdown) need five
+// lines, and five lines of it fit the 67-pixel label, as four lines of the
+// original face did.
+QFont DetailsFont();
+
 // The display-scale line of the About panel.
 QString DisplayScaleLine(int twipsX, int twipsY);
 

@@ -133,6 +133,31 @@ TEST_F(Input, PegKeysAndDrops) {
   EXPECT_EQ(rig.host.messages.back().text, "Score your play.");
 }
 
+TEST_F(Input, OnlyThePackTurnsTheStarter) {
+  DealPlayer(false);
+  rig.host.onWait = [](MatchController& c, int code) {
+    if (code != kWaitDiscard) return false;
+    c.DoAutomatic();
+    return true;
+  };
+  ASSERT_TRUE(rig.controller->SelectDiscards());
+  int waits = 0;
+  rig.host.onWait = [&](MatchController& c, int code) {
+    if (code != kWaitContinue) return false;
+    if (++waits == 1) {
+      EXPECT_TRUE(c.Model().loCard[8].visible);
+      c.ClickLowerPlace(8);  // a card of the computer's: nothing happens
+      EXPECT_EQ(rig.state.intWaitState, kWaitContinue);
+      c.ClickDeck();
+    } else {
+      c.PressContinue();
+    }
+    return true;
+  };
+  ASSERT_TRUE(rig.controller->CutStarter());
+  EXPECT_GE(waits, 1);
+}
+
 TEST_F(Input, ClicksOutsideTheirWaitAreIgnored) {
   DealPlayer(false);
   rig.controller->ClickLowerPlace(0);

@@ -118,7 +118,11 @@ struct WindowRig {
   }
   void MouseAnswer(int code) {
     if (code == kWaitContinue) {
-      if (Model().deckClickable && Model().loCard[8].visible) ClickPlace(8);
+      if (Model().deckClickable && Model().loCard[8].visible && Model().loCard[8].code == EmptyBackCode())
+        ClickPlace(8);  // the cut for deal: the pack in place 8
+      else if (Model().deckClickable)
+        QTest::mouseClick(Model().leftBack.visible ? window->imgLeftBack : window->imgRightBack,
+                          Qt::LeftButton, {}, QPoint(18, 24));  // the dealer's pack
       else ClickButton();
     } else if (code == kWaitDiscard || code == kWaitPlay) {
       const int position = (code == kWaitDiscard && state.intSelectedCard == state.intHintCard1)

@@ -3,7 +3,9 @@
 // and the help document.
 #include <gtest/gtest.h>
 
+#include <QActionGroup>
 #include <QMenu>
+#include <functional>
 #include <QSignalSpy>
 
 #include "ui/key_table.h"
@@ -13,6 +15,24 @@
 
 namespace kestrel::testing {
 namespace {
+
+TEST(Window, ClientAreaKeepsItsMinimumAndCentresTheGamePanel) {
+  WindowRig rig;
+  FrmKestrel& w = *rig.window;
+  w.resize(200, 100);
+  QApplication::processEvents();
+  EXPECT_GE(w.client->width(), FrmKestrel::kClientMinWidth);
+  EXPECT_GE(w.client->height(), FrmKestrel::kClientMinHeight);
+  // The panel keeps its logical size whatever the window's; a wider window
+  // that is no taller leaves the scale at 1 and centres the panel.
+  w.resize(w.size() - w.client->size() + QSize(900, 278));
+  QApplication::processEvents();
+  EXPECT_EQ(w.picContainer->size(), QSize(530, 268));
+  EXPECT_EQ(w.PanelRect(), QRect((900 - 530) / 2, 5, 530, 268));
+  // The pop-up panels lie exactly over the game panel.
+  EXPECT_EQ(w.frameAbout->pos(), QPoint(0, 0));
+  EXPECT_EQ(w.frameSeed->geometry(), QRect(0, 0, 530, 225));
+}
 
 TEST(Window, ButtonPressSlideOffAndRelease) {
   WindowRig rig;
@@ -110,7 +130,11 @@ TEST(Window, AboutPanelWaitsForContinueAndCannotOpenTwice) {
   EXPECT_EQ(DisplayScaleLine(10, 10), "Custom fonts detected (X = 10 and Y = 10 twips/pixel).");
   const AboutTexts texts = BuildAboutTexts(15, 15);
   EXPECT_TRUE(texts.top.startsWith("Kestrel (02 Jan 19)"));
-  EXPECT_TRUE(texts.left.startsWith("KESTREL32.EXE\nKESTRELHELP32.PDF\nOSPREY32.DLL\n"));
+  EXPECT_TRUE(texts.left.startsWith("Kestrel32\nKestrelHelp32.pdf\nlibOsprey32.so\n"));
+  // Nothing of another platform is named.
+  for (const QString& text : {texts.top, texts.left, texts.bottom})
+    for (const char* wrong : {"Windows 3", "Windows 10", ".EXE", ".DLL"})
+      EXPECT_FALSE(text.contains(wrong, Qt::CaseInsensitive)) << text.toStdString();
 
   WindowRig rig;
   FrmKestrel& w = *rig.window;
@@ -135,6 +159,41 @@ TEST(Window, MissingHelpDocumentIsReported) {
   rig.window->mnuHelpContents->trigger();
   ASSERT_EQ(rig.boxes.size(), 1u);
   EXPECT_EQ(rig.boxes[0], "Unable to open: " + FrmKestrel::HelpDocumentPath().toStdString());
+}
+
+TEST(Window, OptionsMenuCarriesEveryGroup) {
+  WindowRig rig;
+  FrmKestrel& w = *rig.window;
+  EXPECT_EQ(w.mnuOptionsHints->shortcut(), QKeySequence("Ctrl+H"));
+  EXPECT_EQ(w.mnuOptionsSort->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_FALSE(w.mnuOptionsNonStop->isVisible());
+  ASSERT_EQ(w.mnuOptionsPenaltyAry.size(), 3u);
+  EXPECT_EQ(w.mnuOptionsPenaltyAry[2]->text(), "Penalties and &Muggins");
+  w.mnuOptionsPenaltyAry[2]->trigger();
+  EXPECT_EQ(rig.options.intPenalty, 2);
+  EXPECT_TRUE(w.mnuOptionsPenaltyAry[2]->isChecked());
+  // An out-of-range table colour shows green and checks "Default &Green".
+  rig.options.intBackgroundIndex = 9;
+  w.ApplyBackground();
+  EXPECT_EQ(rig.options.intBackgroundIndex, 0);
+  EXPECT_TRUE(w.mnuOptionsBackgroundAry[0]->isChecked());
+  w.mnuOptionsBackgroundAry[1]->trigger();
+  EXPECT_EQ(w.TableColor(), QColor(0, 128, 128));
+  // Every choice group is exclusive (radio dots); only the five options
+  // marked as On/Off items are plain check boxes.
+  std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+    for (QAction* a : menu->actions()) {
+      if (a->menu()) {
+        walk(a->menu());
+      } else if (a->isCheckable() && a->data().toString() != ".") {
+        EXPECT_TRUE(a->actionGroup() && a->actionGroup()->isExclusive()) << a->text().toStdString();
+      }
+    }
+  };
+  walk(w.mnuOptions);
+  w.ApplyLock();
+  EXPECT_FALSE(w.mnuOptions->menuAction()->isEnabled());
+  EXPECT_FALSE(w.mnuFileNewMatch->isEnabled());
 }
 
 }  // namespace
@@ -169,17 +228,17 @@ TEST(Window, AVisibleEntryBoxKeepsTheFocus) {
   if (!QTest::qWaitForWindowActive(&w)) GTEST_SKIP() << "no active window on this platform";
   w.frameSeed->show();
   w.SetKeyMode(kKeySeed);
-  EXPECT_EQ(QApplication::focusWidget(), w.txtSeed);
+  EXPECT_TRUE(w.txtSeed->hasFocus());
   auto* other = new QLineEdit(w.picContainer);
   other->show();
   other->setFocus(Qt::OtherFocusReason);
   QApplication::processEvents();
-  EXPECT_EQ(QApplication::focusWidget(), w.txtSeed);
+  EXPECT_TRUE(w.txtSeed->hasFocus());
   w.SetKeyMode(kKeyPlay);
   EXPECT_FALSE(w.txtSeed->isVisible());
   other->setFocus(Qt::OtherFocusReason);
   QApplication::processEvents();
-  EXPECT_EQ(QApplication::focusWidget(), other);
+  EXPECT_TRUE(other->hasFocus());
 }
 
 TEST(Window, AWaitingGameBlocksUntilInputArrives) {

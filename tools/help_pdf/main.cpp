@@ -8,10 +8,72 @@
 #include <QPdfWriter>
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
+#include <QTextBlock>
+#include <QTextList>
+#include <QTextCursor>
 #include <QTextFrame>
 #include <QTextTable>
 #include <QTextStream>
+#include <QFontMetricsF>
 #include <cstdio>
+
+namespace {
+
+int PageOf(qreal y, qreal pageHeight) { return static_cast<int>(y / pageHeight); }
+
+// A heading: a Markdown heading, or a short paragraph set wholly in bold
+// that introduces what follows ("**Options**").
+bool IsHeading(const QTextBlock& block) {
+  if (block.blockFormat().headingLevel() > 0) return true;
+  if (block.text().isEmpty() || block.text().size() > 60 || block.textList()) return false;
+  for (auto it = block.begin(); !it.atEnd(); ++it)
+    if (it.fragment().charFormat().fontWeight() < QFont::Bold) return false;
+  return true;
+}
+
+// A heading, or a table's header row, that would stand at the foot of a page
+// apart from what follows it starts the next page instead. Moving one item
+// moves everything after it, so the check runs again until nothing moves.
+void KeepWithNext(QTextDocument& doc, qreal pageHeight) {
+  QAbstractTextDocumentLayout* layout = doc.documentLayout();
+  for (int pass = 0; pass < 50; ++pass) {
+    bool moved = false;
+    for (QTextBlock block = doc.begin(); block.isValid() && !moved; block = block.next()) {
+      if (!IsHeading(block) || !block.next().isValid()) continue;
+      if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+      const QRectF here = layout->blockBoundingRect(block);
+      // The first line of what follows: a block, or a table's first cell.
+      QTextCursor after(block.next());
+      QRectF next = layout->blockBoundingRect(block.next());
+      if (QTextTable* table = after.currentTable())
+        next = layout->frameBoundingRect(table);
+      const qreal line = QFontMetricsF(doc.defaultFont(), layout->paintDevice()).lineSpacing();
+      if (PageOf(here.top(), pageHeight) != PageOf(next.top() + 2 * line, pageHeight)) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).setBlockFormat(format);
+        moved = true;
+      }
+    }
+    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+      auto* table = qobject_cast<QTextTable*>(frame);
+      if (!table || moved || table->rows() < 2) continue;
+      QTextTableFormat format = table->format();
+      if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+      // The header row and the first row of the body stay together.
+      const qreal top = layout->frameBoundingRect(table).top();
+      const qreal line = QFontMetricsF(doc.defaultFont(), layout->paintDevice()).lineSpacing();
+      if (PageOf(top, pageHeight) != PageOf(top + 5 * line, pageHeight)) {
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        table->setFormat(format);
+        moved = true;
+      }
+    }
+    if (!moved) return;
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
@@ -49,6 +111,7 @@ int main(int argc, char** argv) {
       format.setBorderCollapse(true);
       format.setCellPadding(4);
       format.setCellSpacing(0);
+      format.setHeaderRowCount(1);  // a table that runs on repeats its header
       table->setFormat(format);
     }
   }
@@ -57,6 +120,8 @@ int main(int argc, char** argv) {
   // Lay the text out at print resolution: points scale with the writer's DPI.
   doc.documentLayout()->setPaintDevice(&writer);
   doc.setPageSize(pageSize);
+
+  KeepWithNext(doc, pageSize.height());
 
   QPainter painter(&writer);
   if (!painter.isActive()) {

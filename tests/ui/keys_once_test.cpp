@@ -1,0 +1,81 @@
+// Every key acts once: after any pop-up panel has been opened and closed, an
+// arrow moves the card cursor one slot and the peg one hole. Keys go where
+// the window system sends them: to the window's focus element, or to the
+// window when nothing has the focus.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "tests/ui/window_rig.h"
+
+namespace kestrel::testing {
+namespace {
+
+void PressKey(FrmKestrel& w, Qt::Key key) {
+  QWidget* receiver = w.focusWidget() ? w.focusWidget() : &w;
+  QTest::keyClick(receiver, key);
+}
+
+struct Panel {
+  const char* name;
+  std::function<void(FrmKestrel&)> open;  // returns once the panel is closed
+};
+
+class KeysActOnce : public ::testing::TestWithParam<Panel> {};
+
+TEST_P(KeysActOnce, AfterThePanelEachArrowIsOneStep) {
+  WindowRig rig;
+  FrmKestrel& w = *rig.window;
+  bool panelDone = false, inPanel = false, cardChecked = false, pegChecked = false;
+  rig.user = [&](int code) {
+    if (inPanel) {
+      PressKey(w, Qt::Key_Return);  // the panel waits for Continue; Enter closes it
+      return;
+    }
+    if (!panelDone) {
+      panelDone = inPanel = true;
+      GetParam().open(w);
+      inPanel = false;
+      return;
+    }
+    if (code == kWaitDiscard && !cardChecked) {
+      cardChecked = true;
+      const int start = rig.state.intCursorCard;
+      PressKey(w, Qt::Key_Right);
+      EXPECT_EQ(rig.state.intCursorCard, (start + 1) % 6) << "Right";
+      PressKey(w, Qt::Key_Right);
+      EXPECT_EQ(rig.state.intCursorCard, (start + 2) % 6) << "Right again";
+      PressKey(w, Qt::Key_Left);
+      EXPECT_EQ(rig.state.intCursorCard, (start + 1) % 6) << "Left";
+    } else if (code >= kWaitPegHeels && code <= kWaitPegCrib && !pegChecked) {
+      pegChecked = true;
+      const int score = rig.state.intPlayerScore;
+      PressKey(w, Qt::Key_Up);
+      EXPECT_EQ(rig.Claim(), score + 1) << "Up";
+      PressKey(w, Qt::Key_Up);
+      EXPECT_EQ(rig.Claim(), score + 2) << "Up again";
+      PressKey(w, Qt::Key_Down);
+      EXPECT_EQ(rig.Claim(), score + 1) << "Down";
+    }
+    if (cardChecked && pegChecked) {
+      w.NewMatch();
+      return;
+    }
+    rig.controller->DoAutomatic();
+  };
+  rig.controller->PlayMatch();
+  EXPECT_TRUE(panelDone);
+  EXPECT_TRUE(cardChecked);
+  EXPECT_TRUE(pegChecked);
+  EXPECT_FALSE(rig.stuck);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPopup, KeysActOnce,
+    ::testing::Values(Panel{"About", [](FrmKestrel& w) { w.mnuHelpAbout->trigger(); }},
+                      Panel{"Deck", [](FrmKestrel& w) { w.ViewDeck(); }},
+                      Panel{"Seed", [](FrmKestrel& w) { w.RunSeedPanel({"a", "b", "c"}, "7"); }}),
+    [](const ::testing::TestParamInfo<Panel>& p) { return std::string(p.param.name); });
+
+}  // namespace
+}  // namespace kestrel::testing
