@@ -11,6 +11,7 @@
 #include "game/card_source_deal.h"
 #include "game/engine_bridge.h"
 #include "game/match_controller.h"
+#include "game/match_record.h"
 #include "game/startup.h"
 #include "patter/patter.h"
 #include "settings/command_line.h"
@@ -63,9 +64,16 @@ int main(int argc, char** argv) {
 
   // The player: the command line's, else the first stored one, else "MoonBeam".
   const std::string player = StartupPlayer(settings, commandLine.Value("Player"));
+  // The engine and the card source come first: loading a saved match draws
+  // its hand again to check the record.
+  EngineBridge engine(folder);
+  CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
+  Statistics statistics;
+  MatchRecord record(
+      state, options, statistics, [&engine](int32_t seed) { return engine.RandSeed(seed); },
+      [&cards, &options](const HandStartSnapshot& at) { return PeekHandCards(cards, options, at); });
   ResetDefaults(options);
-  MatchRecordHooks noMatch;
-  LoadSettings(settings, player, options, noMatch);
+  LoadSettings(settings, player, options, record);
   // The log is written beside the settings file unless the player chose another name.
   if (options.strLogFile.empty()) options.strLogFile = settings.DefaultLogFile(player);
 
@@ -79,24 +87,23 @@ int main(int argc, char** argv) {
   window.ApplyDeckStyle();
   if (IsLocked(commandLine)) window.ApplyLock();
 
-  EngineBridge engine(folder);
+  if (IsLocked(commandLine)) record.SetLockedSave([&] { SaveSettings(settings, player, options, record); });
   engine.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
   engine.SetWarningHandler([&window](const std::string& text) {
     window.MessageBox(text, "Kestrel", MessageIcon::Exclamation);
   });
-  CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
   cards.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
   cards.SetReversionHandler([&window](const std::string&) { window.ApplyOptionsToMenus(); });
   CardSourceDeal deal(cards, options);
   PatterTable patter;
-  Statistics statistics;
   ActivityLog log(options, window);
   MatchController controller(state, options, window, engine, deal, patter, statistics, log);
   controller.SetPlayerName(player);
+  controller.SetRecorder(&record);
   window.SetController(&controller);
   window.patterText = [&patter](int slot) { return QString::fromStdString(patter.PatterText(slot)); };
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
-  window.onShutdown = [&] { SaveSettings(settings, player, options, noMatch); };
+  window.onShutdown = [&] { SaveSettings(settings, player, options, record); };
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {
     const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
