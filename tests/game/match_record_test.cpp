@@ -3,6 +3,7 @@
 // a fresh match; records that do not fit the cards end the replay safely.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -27,17 +28,45 @@ std::string IniWith(const std::string& playerKeys) {
   return std::string("[Global]\nVersion=Kestrel (02 Jan 19)\nPlayers=Ann\n[Ann]\n") + playerKeys;
 }
 
+struct Session;
+std::string Position(Session& s);
+
 // One run of the program on a folder: the player's settings loaded with the
 // saved match, a controller with a scripted user.
 struct Session {
-  explicit Session(const std::string& dir) : file(dir, CommandLine("")) {
-    ResetDefaults(options);
-    LoadSettings(file, kPlayer, options, record);
+  explicit Session(const std::string& dir, const std::string& name = kPlayer) : file(dir, CommandLine("")) {
     controller.SetRecorder(&record);
-    controller.SetPlayerName(kPlayer);
     host.Attach(&controller);
+    Load(name);
   }
-  void Save() { SaveSettings(file, kPlayer, options, record); }
+  void Load(const std::string& name) {
+    player = name;
+    ResetDefaults(options);
+    LoadSettings(file, player, options, record);
+    controller.SetPlayerName(player);
+  }
+  void Save() { SaveSettings(file, player, options, record); }
+  // A change of player between matches: the old player's settings and match
+  // are saved, the new one's loaded.
+  void SwitchTo(const std::string& name) {
+    Save();
+    Load(name);
+  }
+  // Plays until the wait `quitAt` (counted from 0) and leaves the match there.
+  std::string PlayTo(int quitAt) {
+    std::string where;
+    int index = 0;
+    host.onWait = [&](MatchController& c, int) {
+      if (index++ < quitAt) return false;
+      where = Position(*this);
+      c.NewMatch();
+      return true;
+    };
+    controller.PlayMatch();
+    return where;
+  }
+
+  std::string player;
 
   SettingsFile file;
   GameState state;
@@ -93,7 +122,7 @@ std::string PromptKind(const Session& s, int code) {
 
 TEST(MatchRecord, QuittingAtEveryKindOfPromptResumesThere) {
   // A reference run of the first game and the start of the second: the
-  // first two waits of every kind of prompt.
+  // first two waits of every kind of prompt and every third wait.
   std::vector<int> chosen;
   std::map<std::string, int> seen;
   {
@@ -102,7 +131,8 @@ TEST(MatchRecord, QuittingAtEveryKindOfPromptResumesThere) {
     Session s(dir.Path());
     int index = 0;
     s.host.onWait = [&](MatchController&, int code) {
-      if (++seen[PromptKind(s, code)] <= 2) chosen.push_back(index);
+      // The first two of every kind, and every third wait.
+      if (++seen[PromptKind(s, code)] <= 2 || index % 3 == 0) chosen.push_back(index);
       ++index;
       return false;
     };
@@ -123,6 +153,9 @@ TEST(MatchRecord, QuittingAtEveryKindOfPromptResumesThere) {
   }
   EXPECT_TRUE(sawGameEnd);
   EXPECT_TRUE(sawShow);
+  std::string kinds;
+  for (const auto& [kind, n] : seen) kinds += kind + " (" + std::to_string(n) + ")  ";
+  std::printf("%zu quit points over %zu kinds of prompt: %s\n", chosen.size(), seen.size(), kinds.c_str());
 
   for (int quitAt : chosen) {
     ScratchDir dir;
@@ -156,6 +189,23 @@ TEST(MatchRecord, QuittingAtEveryKindOfPromptResumesThere) {
     }
     EXPECT_EQ(after, before) << "quit at wait " << quitAt;
   }
+}
+
+TEST(MatchRecord, AChangeOfPlayerContinuesEachPlayersMatch) {
+  ScratchDir dir;
+  ScratchDir::Put(dir.File("Kestrel32.ini"),
+                  IniWith(std::string("Options=") + kOptions + "\n[Bob]\nOptions=99,1,1,1,1,1,0,0,0,0,0,0,0,1,1,0\n"));
+  Session s(dir.Path());
+  const std::string ann = s.PlayTo(40);  // Ann in the middle of her second hand
+  s.SwitchTo("Bob");
+  EXPECT_FALSE(s.record.HasPendingRecord());
+  EXPECT_NE(s.PlayTo(0).find("Low card deals."), std::string::npos);
+  const std::string bob = s.PlayTo(12);  // Bob in his first hand
+  s.SwitchTo("Ann");
+  ASSERT_TRUE(s.record.HasPendingRecord());
+  EXPECT_EQ(s.PlayTo(0), ann);
+  s.SwitchTo("Bob");
+  EXPECT_EQ(s.PlayTo(0), bob);
 }
 
 TEST(MatchRecord, CheckValueOfAFixedRecord) {
