@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     else args.push_back(argv[i]);
   }
   const CommandLine commandLine(static_cast<int>(args.size()), args.data());
-  SettingsFile settings(folder, commandLine);
+  SettingsFile settings(folder, commandLine, SettingsBesideProgram(folder));
 
   GameState state;
   Options options;
