@@ -348,15 +348,14 @@ TEST(MatchRecord, DecisionsThatDoNotFitEndTheReplayThere) {
   };
   for (const Case& c : cases) {
     RecordNumbers v{};
-    const int header[10] = {0, 0, 0, 0, 0, 1, 0, 0, -1, -1};  // the computer deals hand 1
+    // The computer deals hand 1.
+    std::vector<int> numbers = {0, 0, 0, 0, 0, 1, 0, 0, -1, -1};
+    numbers.insert(numbers.end(), c.decisions.begin(), c.decisions.end());
     std::string text;
-    for (int i = 0; i < 10; ++i) {
-      v[i + 1] = header[i];
-      text += "," + std::to_string(header[i]);
-    }
-    for (size_t i = 0; i < c.decisions.size(); ++i) {
-      v[11 + i] = c.decisions[i];
-      text += "," + std::to_string(c.decisions[i]);
+    for (size_t i = 0; i < numbers.size(); ++i) {
+      v[i + 1] = numbers[i];
+      text.push_back(',');
+      text += std::to_string(numbers[i]);
     }
     const int32_t check = StateCheckValue(seed, v, cards, [](int32_t s) { return ::RandSeed(s); });
     ScratchDir dir;

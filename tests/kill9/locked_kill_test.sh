@@ -102,6 +102,7 @@ echo "resumed after the computer's discards: State=$after"
 # --- 2. Random kills during automatic play.
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 77; }
 export work kills ini log ann_options bob_options
+export QT_QPA_PLATFORM=xcb  # a real window on the Xvfb display, whatever the caller set
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$(declare -f fail value start stop await check_file fields); $(cat <<'INNER'
 set -u
 pid=
@@ -120,5 +121,6 @@ done
 resumes=$(( $(grep -c "Resuming match from INI state for Ann" "$log") - resumes_before ))
 [ "$resumes" = "$resumes_expected" ] || fail "resumed $resumes times, expected $resumes_expected"
 echo "killed $kills times during automatic play: file intact, $resumes resumes; last State=$(value Ann State)"
+echo "temporary files left by interrupted saves: $(ls -A "$work" | grep -c '^\.Kestrel32\.ini\.')"
 INNER
 )"
