@@ -88,12 +88,8 @@ int main(int argc, char** argv) {
   if (IsLocked(commandLine)) window.ApplyLock();
 
   if (IsLocked(commandLine)) record.SetLockedSave([&] { SaveSettings(settings, player, options, record); });
-  engine.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
-  engine.SetWarningHandler([&window](const std::string& text) {
-    window.MessageBox(text, "Kestrel", MessageIcon::Exclamation);
-  });
-  cards.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
-  cards.SetReversionHandler([&window](const std::string&) { window.ApplyOptionsToMenus(); });
+  engine.SetHost(&window);
+  cards.SetHost(&window);
   CardSourceDeal deal(cards, options);
   PatterTable patter;
   ActivityLog log(options, window);
@@ -101,16 +97,13 @@ int main(int argc, char** argv) {
   controller.SetPlayerName(player);
   controller.SetRecorder(&record);
   window.SetController(&controller);
-  window.patterText = [&patter](int slot) { return QString::fromStdString(patter.PatterText(slot)); };
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
   window.onShutdown = [&] { SaveSettings(settings, player, options, record); };
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {
     const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
                                CardSource::kSeedMessage3};
-    const QString entry =
-        window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer),
-                            QString::fromStdString(WithPatter(CardSource::kSeedWaitMessage, patter, 2)));
+    const QString entry = window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer));
     if (window.Unloading()) return;
     const CardSource::SeedEntry result = cards.ApplySeedEntry(entry.toStdString());
     if (result.outcome == CardSource::SeedEntry::kInvalid)
