@@ -28,8 +28,17 @@ class MatchRecorder {
   // a = 0 hand start; a = -1 a marker; else one or two decisions (b = 0: one).
   virtual void RecordDecision(int a, int b) = 0;
   virtual int NextRecordedValue() = 0;
-  // A decision record was loaded (replay cursor not 0).
-  virtual bool HasRecord() const = 0;
+  // The last recorded decision is taken back (a discard choice undone).
+  virtual void RetractDecision() = 0;
+  // At the start of a match: true when a saved match was loaded and is now
+  // taken up (the match values are restored and the replay cursor is set);
+  // false otherwise (the replay cursor stays 0).
+  virtual bool TakeLoadedRecord() = 0;
+  // At the start of a game that is not resumed: the record is emptied.
+  virtual void ClearRecord() = 0;
+  // A game has just ended: the record holds the finished game's final
+  // position, so that a restart shows its end and goes on to the next game.
+  virtual void RecordGameEnd() = 0;
 };
 
 // Records nothing and has nothing to replay.
@@ -37,7 +46,10 @@ class NullRecorder : public MatchRecorder {
  public:
   void RecordDecision(int, int) override {}
   int NextRecordedValue() override { return 0; }
-  bool HasRecord() const override { return false; }
+  void RetractDecision() override {}
+  bool TakeLoadedRecord() override { return false; }
+  void ClearRecord() override {}
+  void RecordGameEnd() override {}
 };
 
 }  // namespace kestrel

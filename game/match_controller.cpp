@@ -170,7 +170,9 @@ bool MatchController::PauseForContinue(const MessageLine& message) {
 // Match and game loops
 
 void MatchController::PlayMatch() {
-  if (!recorder_->HasRecord()) state_.blnRestoring = false;
+  // A saved match loaded with the player's settings is resumed: no cut for
+  // deal, and the first hand is dealt again from the saved seed.
+  state_.blnRestoring = recorder_->TakeLoadedRecord();
   if (!state_.blnRestoring) {
     state_.intGamesPlayed = 0;
     state_.intPlayerMatchPoints = 0;
@@ -221,8 +223,10 @@ bool MatchController::PlayGame() {
     Update(kPartDetails);
     if (!state_.blnRestoring) ++state_.intHandsDealt;
     recorder_->RecordDecision(0, 0);
+    if (state_.intPlayerScore >= 121 || state_.intComputerScore >= 121) return ResumeGameOver();
     DealHand();
-    StartHandTallies(state_);
+    // A replayed hand keeps the tallies saved with it.
+    if (!state_.blnRestoring) StartHandTallies(state_);
     if (!SelectDiscards() || !CutStarter() || !PlayPegging()) break;
     ShowScoringDetails();
     state_.blnShowPhase = true;
@@ -329,7 +333,9 @@ bool MatchController::SelectDiscards() {
   if (state_.blnRestoring) {
     a = recorder_->NextRecordedValue() - 1;
     b = recorder_->NextRecordedValue() - 1;
-  } else {
+    if (!ValidPair(a, b)) state_.blnRestoring = false;  // a record that does not fit: play on from here
+  }
+  if (!state_.blnRestoring) {
     host_.SetBusy(true);
     decisions_.ChooseDiscards(state_, true, a, b);
     host_.SetBusy(false);
@@ -379,11 +385,15 @@ bool MatchController::SelectDiscards() {
     }
     const int place = PlaceOfHandCard(model_, state_, selected);
     if (place >= 0) state_.intCursorCard = static_cast<int16_t>(place);
+    // Each discard is recorded as it is chosen; taking the first one back
+    // takes back its record.
     if (first < 0) {
       first = selected;
+      recorder_->RecordDecision(first + 1, 0);
     } else if (selected == first) {
       first = -1;
       state_.intSelectedCard = -1;
+      recorder_->RetractDecision();
     } else {
       second = selected;
       break;
@@ -392,7 +402,7 @@ bool MatchController::SelectDiscards() {
   }
   ShowHandsNow(true, false);
   MoveDiscardsToEnd(state_.strPlayerHand, first, second);
-  recorder_->RecordDecision(first + 1, second + 1);
+  recorder_->RecordDecision(second + 1, 0);
   state_.intPhase = 3;
   state_.intSelectedCard = -1;
   ShowCursor(false);
@@ -431,6 +441,7 @@ void MatchController::StartGame() {
   state_.blnShowPhase = false;
   model_.detailsVisible = false;
   if (!state_.blnRestoring) {
+    recorder_->ClearRecord();
     switch (static_cast<GameLength>(options_.intGameLength)) {
       case GameLength::Short:
         state_.intHandsDealt = 4;
@@ -454,6 +465,27 @@ void MatchController::StartGame() {
   Update(kPartAll);
 }
 
+namespace {
+
+// The game-over message and its patter slot, by the winner and the loser's score.
+MessageLine GameOverText(bool computerWon, int loser, int points, PatterTable& patter) {
+  std::string message = computerWon ? "I win" : "You win";
+  if (loser <= 60)
+    message += " by a double skunk";
+  else if (loser <= 90)
+    message += " by a skunk";
+  message += " (" + std::to_string(points) + " match points).";
+  int slot;
+  if (!computerWon)
+    slot = loser >= 120 ? 44 : loser >= 116 ? 45 : loser >= 91 ? 46 : loser >= 61 ? 47 : 48;
+  else
+    slot = loser >= 120 ? 49 : loser >= 116 ? 50 : loser >= 94 ? 51 : loser >= 91 ? 52 : loser >= 88 ? 53
+         : loser >= 61 ? 54 : 55;
+  return WithPatter(message, patter, slot);
+}
+
+}  // namespace
+
 bool MatchController::CheckGameOver() {
   const bool computerWon = state_.intComputerScore > state_.intPlayerScore;
   const int winnerScore = computerWon ? state_.intComputerScore : state_.intPlayerScore;
@@ -461,12 +493,6 @@ bool MatchController::CheckGameOver() {
   const int loser = computerWon ? state_.intPlayerScore : state_.intComputerScore;
   RecordGameEnd(stats_, computerWon, loser, state_.intHandsDealt);
   const int points = MatchPointsFor(loser, options_.intWeights);
-  std::string message = computerWon ? "I win" : "You win";
-  if (loser <= 60)
-    message += " by a double skunk";
-  else if (loser <= 90)
-    message += " by a skunk";
-  message += " (" + std::to_string(points) + " match points).";
   if (computerWon) {
     state_.intComputerScore = 121;
     state_.intComputerMatchPoints = static_cast<int16_t>(state_.intComputerMatchPoints + points);
@@ -474,13 +500,7 @@ bool MatchController::CheckGameOver() {
     state_.intPlayerScore = 121;
     state_.intPlayerMatchPoints = static_cast<int16_t>(state_.intPlayerMatchPoints + points);
   }
-  int slot;
-  if (!computerWon)
-    slot = loser >= 120 ? 44 : loser >= 116 ? 45 : loser >= 91 ? 46 : loser >= 61 ? 47 : 48;
-  else
-    slot = loser >= 120 ? 49 : loser >= 116 ? 50 : loser >= 94 ? 51 : loser >= 91 ? 52 : loser >= 88 ? 53
-         : loser >= 61 ? 54 : 55;
-  const MessageLine line = WithPatter(message, patter_, slot);
+  const MessageLine message = GameOverText(computerWon, loser, points, patter_);
   state_.intPointDifferential += state_.intPlayerScore - state_.intComputerScore;
   Update(kPartPegs);
   if (log_.LogsGames()) {
@@ -494,6 +514,7 @@ bool MatchController::CheckGameOver() {
   }
   ++state_.intGamesPlayed;
   RefreshCaption();
+  recorder_->RecordGameEnd();
   if (options_.intSounds == 1) {
     const auto& sound = computerWon ? soundComputerWins_ : soundComputerLoses_;
     if (!sound.empty()) host_.PlayWave(sound);
@@ -501,8 +522,21 @@ bool MatchController::CheckGameOver() {
     const std::string& file = computerWon ? options_.strWinSound : options_.strLossSound;
     if (!file.empty()) host_.PlaySoundFile(file);
   }
-  PauseForContinue(line);
+  PauseForContinue(message);
   return true;
+}
+
+bool MatchController::ResumeGameOver() {
+  // A match saved at the end of a game: the game's last hand is drawn again
+  // to keep the card source in step, and its end is shown once more.
+  state_.blnRestoring = false;
+  deal_.DrawCards(13);
+  const bool computerWon = state_.intComputerScore > state_.intPlayerScore;
+  const int loser = computerWon ? state_.intPlayerScore : state_.intComputerScore;
+  Update(kPartPegs);
+  RefreshCaption();
+  PauseForContinue(GameOverText(computerWon, loser, MatchPointsFor(loser, options_.intWeights), patter_));
+  return state_.intWaitState != 0;
 }
 
 }  // namespace kestrel

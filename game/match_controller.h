@@ -73,6 +73,7 @@ class MatchController {
   void ShowScoringDetails();
   void StartGame();
   bool CheckGameOver();
+  bool ResumeGameOver();
   void RefreshCaption(bool minimised = false);
   void SkipUnusedDeals();
   void ChooseNextFirstDealer();

@@ -60,18 +60,22 @@ bool MatchController::PlayPegging() {
 }
 
 bool MatchController::ComputerPlays() {
-  int position;
+  const int left = state_.intComputerCardsLeft;
+  auto fits = [&](int position) {
+    return position >= 1 && position <= left &&
+           state_.intCount + CardValue(static_cast<unsigned char>(state_.strComputerHand[position - 1])) <= 31;
+  };
+  int position = 0;
   if (state_.blnRestoring) {
     position = recorder_->NextRecordedValue();
-  } else {
+    if (!fits(position)) state_.blnRestoring = false;  // a record that does not fit the cards: play on from here
+  }
+  if (!state_.blnRestoring) {
     host_.SetBusy(true);
     position = decisions_.ChoosePlay(state_, true);
     host_.SetBusy(false);
   }
-  const int left = state_.intComputerCardsLeft;
-  if (position < 1 || position > left ||
-      state_.intCount + CardValue(static_cast<unsigned char>(state_.strComputerHand[position - 1])) > 31)
-    position = FirstPlayable(state_.strComputerHand, left) + 1;  // an engine failure: any card that fits
+  if (!fits(position)) position = FirstPlayable(state_.strComputerHand, left) + 1;  // an engine failure: any card that fits
   recorder_->RecordDecision(position, 0);
   PlayCardToTable(position, false);
   return true;

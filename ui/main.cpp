@@ -11,6 +11,7 @@
 #include "game/card_source_deal.h"
 #include "game/engine_bridge.h"
 #include "game/match_controller.h"
+#include "game/match_record.h"
 #include "game/startup.h"
 #include "patter/patter.h"
 #include "settings/command_line.h"
@@ -66,9 +67,16 @@ int main(int argc, char** argv) {
 
   // The player: the command line's, else the first stored one, else "MoonBeam".
   const std::string player = StartupPlayer(settings, commandLine.Value("Player"));
+  // The engine and the card source come first: loading a saved match draws
+  // its hand again to check the record.
+  EngineBridge engine(folder);
+  CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
+  Statistics statistics;
+  MatchRecord record(
+      state, options, statistics, [&engine](int32_t seed) { return engine.RandSeed(seed); },
+      [&cards, &options](const HandStartSnapshot& at) { return PeekHandCards(cards, options, at); });
   ResetDefaults(options);
-  MatchRecordHooks noMatch;
-  LoadSettings(settings, player, options, noMatch);
+  LoadSettings(settings, player, options, record);
   // The log is written beside the settings file unless the player chose another name.
   if (options.strLogFile.empty()) options.strLogFile = settings.DefaultLogFile(player);
 
@@ -80,16 +88,15 @@ int main(int argc, char** argv) {
   window.ApplyDeckStyle();
   if (IsLocked(commandLine)) window.ApplyLock();
 
-  EngineBridge engine(folder);
+  if (IsLocked(commandLine)) record.SetLockedSave([&] { SaveSettings(settings, player, options, record); });
   engine.SetHost(&window);
-  CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
   cards.SetHost(&window);
   CardSourceDeal deal(cards, options);
   PatterTable patter;
-  Statistics statistics;
   ActivityLog log(options, window);
   MatchController controller(state, options, window, engine, deal, patter, statistics, log);
   controller.SetPlayerName(player);
+  controller.SetRecorder(&record);
   window.SetController(&controller);
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
   // File > Show Statistics and Log, Append Statistics to Log.
@@ -101,7 +108,7 @@ int main(int argc, char** argv) {
     AppendStatisticsToLog(window, log, options.strLogFile, window.statisticsReport());
   };
   window.onShutdown = [&] {
-    SaveSettings(settings, player, options, noMatch);
+    SaveSettings(settings, player, options, record);
     WindowPlacement placement;
     window.CurrentPlacement(placement.clientWidth, placement.clientHeight, placement.maximised);
     WriteWindowPlacement(settings, placement);
