@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QTimer>
 
 #include "game/match_controller.h"
 #include "ui/frm_kestrel.h"
@@ -12,7 +13,10 @@ namespace kestrel {
 ScreenshotUser::ScreenshotUser(FrmKestrel& window, MatchController& controller, QString folder)
     : window_(window), controller_(controller), folder_(std::move(folder)) {
   QDir().mkpath(folder_);
-  window_.onWaitPass = [this](int waitState) { Act(waitState); };
+  // Acts as input does: through an event the wait dispatches.
+  window_.onWaitPass = [this](int) {
+    QTimer::singleShot(0, &window_, [this] { Act(controller_.State().intWaitState); });
+  };
 }
 
 void ScreenshotUser::Shoot(const std::string& name) {
