@@ -82,7 +82,7 @@ void FrmKestrel::closeEvent(QCloseEvent* event) {
   blnUnloading_ = true;
   if (!shutdownDone_) {
     shutdownDone_ = true;
-    PlayWave({});
+    StopSound();
     if (onShutdown) onShutdown();
   }
   state_.intWaitState = kWaitNone;
@@ -179,7 +179,8 @@ void FrmKestrel::DrawCursor(const TableModel& model) {
 void FrmKestrel::ShowMessage(const std::string& line) {
   // The message, and on a second line the patter unless it is hidden.
   messageLine_ = line;
-  lblMessage->setText(QString::fromStdString(kestrel::VisibleMessage(line, options_.intPatter != 0)));
+  lblMessage->setText(
+      QString::fromStdString(kestrel::VisibleMessage(line, options_.intPatter != 0)).replace('\r', '\n'));
   if (!line.empty() && options_.intDeckStyle == kDeckDogEar && !animationTimer_->isActive())
     animationTimer_->start();
 }

@@ -11,6 +11,7 @@
 #include "game/card_source_deal.h"
 #include "game/engine_bridge.h"
 #include "game/match_controller.h"
+#include "game/patter_choices.h"
 #include "game/startup.h"
 #include "patter/patter.h"
 #include "settings/command_line.h"
@@ -94,6 +95,14 @@ int main(int argc, char** argv) {
   MatchController controller(state, options, window, engine, deal, patter, statistics, log);
   controller.SetPlayerName(player);
   window.SetController(&controller);
+  // The stored patter and sounds choices: a custom patter file that cannot
+  // be loaded any more gives the default patter without a word.
+  PatterChoices patterChoices(options, patter, window, [&controller] { controller.RefreshPatterLine(); });
+  patterChoices.RestorePatter();
+  controller.Sounds().ApplySounds();
+  window.SetPatterAndSounds(&patterChoices, &controller.Sounds());
+  window.ApplyOptionsToMenus();
+  window.ApplyPatterLayout();
   window.patterText = [&patter](int slot) { return QString::fromStdString(patter.PatterText(slot)); };
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
   window.onShutdown = [&] { SaveSettings(settings, player, options, noMatch); };
