@@ -17,15 +17,16 @@ void PatterChoices::ApplyPatter() {
 
 bool PatterChoices::RestorePatter() {
   ApplyPatter();
-  if (options_.intPatter != 2) return true;
-  if (LoadPatterFile(options_.strPatterFile, patter_)) {
-    if (refreshLine_) refreshLine_();
-    return true;
+  patter_.LoadDefaultPatter();
+  bool loaded = true;
+  if (options_.intPatter == 2 && !LoadPatterFile(options_.strPatterFile, patter_)) {
+    options_.intPatter = 1;
+    options_.strPatterFile.clear();
+    ApplyPatter();
+    loaded = false;
   }
-  options_.intPatter = 1;
-  options_.strPatterFile.clear();
-  ApplyPatter();
-  return false;
+  if (refreshLine_) refreshLine_();
+  return loaded;
 }
 
 bool PatterChoices::Hide() {

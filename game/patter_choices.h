@@ -21,8 +21,9 @@ class PatterChoices {
 
   // The apply step: an out-of-range value becomes 1 (default patter).
   void ApplyPatter();
-  // At a restore: with custom patter the file is loaded again; when that
-  // fails the default patter is used and the file forgotten, silently.
+  // At a restore (start-up, change of player): the default texts, then with
+  // custom patter the file again; when that fails the default patter is
+  // used and the file forgotten, silently. The remark on show follows.
   // Returns false when it fell back.
   bool RestorePatter();
 

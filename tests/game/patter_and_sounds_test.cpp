@@ -84,9 +84,10 @@ TEST_F(PatterAndSounds, BadPatterFilesKeepOrFallBack) {
   // At a restore the stored file loads again; once it is gone, default
   // patter without a word. An impossible stored value becomes default.
   EXPECT_TRUE(choices.RestorePatter());
+  EXPECT_EQ(rig.patter.Text(3), "Mine.");
   ScratchDir::Put(good, "gone bad\r\n");
-  rig.patter.LoadDefaultPatter();
   EXPECT_FALSE(choices.RestorePatter());
+  EXPECT_EQ(rig.patter.Text(3), "Quit stalling and play.");
   EXPECT_EQ(rig.options.intPatter, 1);
   EXPECT_EQ(rig.options.strPatterFile, "");
   rig.options.intPatter = 5;
