@@ -2,16 +2,18 @@
 // choices themselves are the core's; the window applies check marks and the
 // message line and logs each change.
 #include "game/game_over_sounds.h"
+#include "game/match_controller.h"
 #include "game/patter_choices.h"
 #include "ui/frm_kestrel.h"
 
 namespace kestrel {
 
 void FrmKestrel::ApplyPatterLayout() {
-  // One line centred on the button row when hidden, two when shown.
+  // One line centred on the button row when hidden, two when shown; the
+  // controller repaints the message line with the remark shown or not.
   if (options_.intPatter == 0) lblMessage->setGeometry(116, 238, 299, 18);
   else lblMessage->setGeometry(116, 230, 299, 37);
-  ShowMessage(messageLine_);
+  if (controller_) controller_->RefreshPatterLine();
 }
 
 void FrmKestrel::SetPatterAndSounds(PatterChoices* patter, GameOverSounds* sounds) {

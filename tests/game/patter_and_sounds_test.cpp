@@ -21,7 +21,17 @@ class PatterAndSounds : public ::testing::Test {
     rig.state.intPlayerBackPeg = static_cast<int16_t>(player - 1);
     rig.state.intComputerBackPeg = static_cast<int16_t>(computer - 1);
   }
-  std::string Shown() const { return rig.controller->Model().message; }
+  // The message line as the model holds it: message, CR, remark.
+  std::string Shown() const {
+    const TableModel& m = rig.controller->Model();
+    return m.message + "\r" + m.patterText;
+  }
+  void Show(const std::string& message, int slot) {
+    TableModel& m = rig.controller->Model();
+    m.message = message;
+    m.patterText = rig.patter.Text(slot);
+    m.patterSlot = slot;
+  }
   std::string PatterFile(const std::string& name, const std::string& lines) {
     const std::string path = dir.File(name);
     ScratchDir::Put(path, std::string(kPatterFileHeader) + "\r\n" + lines);
@@ -43,20 +53,20 @@ TEST_F(PatterAndSounds, ComputerPegsWithDefaultAndCustomRemarks) {
   // With patter hidden a custom file switches to custom and the remark on
   // show changes at once.
   rig.options.intPatter = 0;
-  rig.controller->Model().message = rig.host.messages.back();
+  Show("I peg 6 points.", 32);
   rig.host.openAnswer = PatterFile("mine.txt", "redpeg6_11 = Take that & that!\r\n");
   ASSERT_TRUE(choices.ChooseCustom());
   EXPECT_EQ(rig.options.intPatter, 2);
   EXPECT_EQ(rig.options.strPatterFile, rig.host.openAnswer);
-  EXPECT_EQ(Shown(), "I peg 6 points.\rTake that & that!\r32");
+  EXPECT_EQ(Shown(), "I peg 6 points.\rTake that & that!");
   ASSERT_TRUE(rig.controller->AnnounceComputerScore(12, kScorePlay));
   EXPECT_EQ(VisibleMessage(rig.host.messages.back(), true), "I peg 12 points.\rTop that!");
 
   // Default patter restores the texts, also the one on show; Hide keeps them.
-  rig.controller->Model().message = "I peg 6 points.\r" + rig.patter.PatterText(32);
+  Show("I peg 6 points.", 32);
   EXPECT_TRUE(choices.UseDefault());
   EXPECT_FALSE(choices.UseDefault());
-  EXPECT_EQ(Shown(), "I peg 6 points.\rGotcha!\r32");
+  EXPECT_EQ(Shown(), "I peg 6 points.\rGotcha!");
   EXPECT_TRUE(choices.Hide());
   EXPECT_FALSE(choices.Hide());
   EXPECT_EQ(rig.patter.Text(32), "Gotcha!");

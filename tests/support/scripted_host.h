@@ -69,7 +69,7 @@ class ScriptedHost : public NullHost {
   std::string openAnswer, saveAnswer;
   std::vector<std::string> dialogs;
 
-  std::vector<std::string> messages;  // each message line shown by a wait, as set
+  std::vector<MessageLine> messages;  // each message line shown by a wait, as set
   std::vector<std::string> boxes;     // message box texts
   std::vector<int> waits;             // each wait code as it began
   int sounds = 0;

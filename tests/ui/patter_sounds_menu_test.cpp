@@ -22,8 +22,11 @@ TEST(PatterSoundsMenus, RemarkFollowsTheChoiceAndAWrongSoundIsRefused) {
     return chosen;
   };
   FrmKestrel& w = *rig.window;
-  rig.controller->Model().message = WithPatter("I peg 6 points.", rig.patter, 32);
-  w.Redraw(rig.controller->Model(), kPartMessage);
+  TableModel& model = rig.controller->Model();
+  model.message = "I peg 6 points.";
+  model.patterText = rig.patter.Text(32);
+  model.patterSlot = 32;
+  w.Redraw(model, kPartMessage);
   EXPECT_EQ(w.VisibleMessage(), "I peg 6 points.\nGotcha!");
 
   w.mnuOptionsPatterHide->trigger();
