@@ -44,10 +44,12 @@ class Host {
   virtual std::string SaveFileDialog(const std::string& title, const std::string& filter,
                                      const std::string& defaultExt, const std::string& startName) = 0;
 
-  // Sounds, played asynchronously: a WAV image in memory, or a file; an
-  // empty image stops whatever plays.
-  virtual void PlayWave(const std::vector<uint8_t>& image) = 0;
-  virtual void PlaySoundFile(const std::string& path) = 0;
+  // Sounds, played asynchronously from memory. PlayWave starts a PCM WAV
+  // image (the host keeps its own copy) in place of whatever plays and
+  // returns whether it is really playing. StopSound silences whatever plays
+  // and returns false when there is no sound output at all. Neither blocks.
+  virtual bool PlayWave(const std::vector<uint8_t>& image) = 0;
+  virtual bool StopSound() = 0;
   virtual void Beep() = 0;
 
   // The busy (hourglass) pointer around the computer's decisions and a data
@@ -71,8 +73,8 @@ class NullHost : public Host {
                              const std::string&, bool) override { return {}; }
   std::string SaveFileDialog(const std::string&, const std::string&, const std::string&,
                              const std::string&) override { return {}; }
-  void PlayWave(const std::vector<uint8_t>&) override {}
-  void PlaySoundFile(const std::string&) override {}
+  bool PlayWave(const std::vector<uint8_t>&) override { return false; }
+  bool StopSound() override { return true; }
   void Beep() override {}
   void SetBusy(bool) override {}
   void OptionsChanged() override {}

@@ -17,16 +17,13 @@ namespace kestrel {
 
 MatchController::MatchController(GameState& state, Options& options, Host& host, Decisions& decisions, DealSource& deal,
                                  PatterTable& patter, Statistics& stats, ActivityLog& log)
-    : state_(state), options_(options), host_(host), decisions_(decisions), deal_(deal), patter_(patter), stats_(stats), log_(log) {
+    : state_(state), options_(options), host_(host), decisions_(decisions), deal_(deal), patter_(patter), stats_(stats), log_(log),
+      sounds_(options, host) {
   ClearTable(model_);
 }
 
 void MatchController::SetRecorder(MatchRecorder* recorder) { recorder_ = recorder ? recorder : &nullRecorder_; }
 
-void MatchController::SetDefaultSounds(std::vector<uint8_t> computerLoses, std::vector<uint8_t> computerWins) {
-  soundComputerLoses_ = std::move(computerLoses);
-  soundComputerWins_ = std::move(computerWins);
-}
 
 namespace {
 // The date and time in the short formats of the C library's locale.
@@ -130,6 +127,11 @@ void MatchController::OptionsApplied() {
   Update(kPartAll);
 }
 
+void MatchController::RefreshPatterLine() {
+  SetMessage(kestrel::RefreshPatterLine(Message(), patter_));
+  Update(kPartMessage);
+}
+
 // ---------------------------------------------------------------------------
 // The wait
 
@@ -161,7 +163,7 @@ bool MatchController::PauseForContinue(const MessageLine& message) {
   const MessageLine savedMessage = Message();
   if (!WaitForUser(message, kWaitContinue)) return false;
   state_.intWaitState = savedState;
-  if (savedState > 0) SetMessage(RefreshPatterLine(savedMessage, patter_));
+  if (savedState > 0) SetMessage(kestrel::RefreshPatterLine(savedMessage, patter_));
   Update(kPartButton | kPartMessage);
   return true;
 }
@@ -515,13 +517,7 @@ bool MatchController::CheckGameOver() {
   ++state_.intGamesPlayed;
   RefreshCaption();
   recorder_->RecordGameEnd();
-  if (options_.intSounds == 1) {
-    const auto& sound = computerWon ? soundComputerWins_ : soundComputerLoses_;
-    if (!sound.empty()) host_.PlayWave(sound);
-  } else if (options_.intSounds == 2) {
-    const std::string& file = computerWon ? options_.strWinSound : options_.strLossSound;
-    if (!file.empty()) host_.PlaySoundFile(file);
-  }
+  sounds_.PlayGameOver(computerWon);
   PauseForContinue(message);
   return true;
 }

@@ -16,6 +16,7 @@
 
 #include "game/deal_source.h"
 #include "game/decisions.h"
+#include "game/game_over_sounds.h"
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/table_model.h"
@@ -38,8 +39,8 @@ class MatchController {
   const std::string& PlayerName() const { return playerName_; }
   // The date and time text of the game-start log record.
   void SetClock(std::function<std::string()> clock) { clock_ = std::move(clock); }
-  // The built-in game-over melodies (WAV images): computer loses, computer wins.
-  void SetDefaultSounds(std::vector<uint8_t> computerLoses, std::vector<uint8_t> computerWins);
+  // The game-over sounds played when a game ends.
+  GameOverSounds& Sounds() { return sounds_; }
 
   // --- The loops and the wait ---
   void PlayMatch();
@@ -109,6 +110,8 @@ class MatchController {
   void NewMatch();
   // Options > Scoring Details (or Sort Hands) changed: redraw what shows it.
   void OptionsApplied();
+  // The remark in the message line gets the current text of its slot.
+  void RefreshPatterLine();
 
   const TableModel& Model() const { return model_; }
   TableModel& Model() { return model_; }
@@ -139,7 +142,7 @@ class MatchController {
   TableModel model_;
   std::string playerName_;
   std::function<std::string()> clock_;
-  std::vector<uint8_t> soundComputerLoses_, soundComputerWins_;
+  GameOverSounds sounds_;
 };
 
 // "Kestrel", and once a game of the match is finished (window not

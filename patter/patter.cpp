@@ -1,7 +1,10 @@
 // The default patter texts, their keys, and the message-line helpers.
 #include "patter/patter.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <string_view>
 
 namespace kestrel {
 
@@ -77,6 +80,18 @@ bool ValidSlot(int slot) { return slot >= 0 && slot < kPatterSlots; }
 
 const char* PatterKey(int slot) { return ValidSlot(slot) ? kEntries[slot].key : ""; }
 const char* DefaultPatterText(int slot) { return ValidSlot(slot) ? kEntries[slot].text : ""; }
+
+int PatterSlotOfKey(const std::string& key) {
+  for (int i = 0; i < kPatterSlots; ++i) {
+    const std::string_view known = kEntries[i].key;
+    if (known.size() == key.size() &&
+        std::equal(known.begin(), known.end(), key.begin(), [](char a, char b) {
+          return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+        }))
+      return i;
+  }
+  return -1;
+}
 
 void PatterTable::LoadDefaultPatter() {
   for (int i = 0; i < kPatterSlots; ++i) texts_[i] = kEntries[i].text;

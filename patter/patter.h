@@ -41,6 +41,8 @@ enum PatterSituation : int {
 // The key of a slot ("ViewOrMark" ... "RedWinBy61Plus") and its default text.
 const char* PatterKey(int slot);
 const char* DefaultPatterText(int slot);
+// The slot whose key is `key` without regard to case, or -1.
+int PatterSlotOfKey(const std::string& key);
 
 class PatterTable {
  public:

@@ -124,6 +124,7 @@ void FrmKestrel::BuildPanel() {
   picButton = new ButtonStrip(picContainer);
   picButton->setGeometry(4, 232, 109, 29);
   lblMessage = MakeLabel(picContainer, QRect(116, 230, 299, 37));
+  lblMessage->setTextFormat(Qt::PlainText);  // remarks from a patter file show as typed
   lblNamePrompt = MakeLabel(picContainer, QRect(416, 230, 109, 17), "Player");
   lblNamePrompt->setFont(TextFont(true, true));
   lblName = MakeLabel(picContainer, QRect(416, 246, 109, 17));

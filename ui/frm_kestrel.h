@@ -31,8 +31,11 @@
 namespace kestrel {
 
 class ClientArea;
+class GameOverSounds;
 class MatchController;
 class PanelView;
+class PatterChoices;
+class SoundOutput;
 
 class FrmKestrel : public QMainWindow, public Host {
   Q_OBJECT
@@ -53,8 +56,8 @@ class FrmKestrel : public QMainWindow, public Host {
                              bool mustExist) override;
   std::string SaveFileDialog(const std::string& title, const std::string& filter,
                              const std::string& defaultExt, const std::string& startName) override;
-  void PlayWave(const std::vector<uint8_t>& image) override;
-  void PlaySoundFile(const std::string& path) override;
+  bool PlayWave(const std::vector<uint8_t>& image) override;
+  bool StopSound() override;
   void Beep() override;
   void SetBusy(bool busy) override;
   void OptionsChanged() override;
@@ -63,8 +66,11 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<bool(const std::string& text, const std::string& title, MessageIcon icon)> onMessageBox;
   // Answers the open-file dialog in place of the user (tests): title, filter, starting name.
   std::function<std::string(const std::string&, const std::string&, const std::string&)> onOpenFileDialog;
-  std::function<void(const std::vector<uint8_t>&)> onPlayWave;
-  std::function<void(const std::string&)> onPlaySoundFile;
+  // Stand in for the audio output when set (tests record the images here).
+  std::function<bool(const std::vector<uint8_t>&)> onPlayWave;
+  std::function<bool()> onStopSound;
+  // Answers the save-file dialog in place of the user (tests): title, starting name.
+  std::function<std::string(const std::string&, const std::string&)> onSaveFileDialog;
 
   // --- Geometry (fixed pixel layout) ---
   static constexpr int kClientMinWidth = 560;
@@ -244,6 +250,10 @@ class FrmKestrel : public QMainWindow, public Host {
   void ChooseDeckStyle(int16_t style);
   void ViewDeck();
 
+  // The "Obnoxious Patter" and "Game Over Sounds" menus work through these.
+  void SetPatterAndSounds(PatterChoices* patter, GameOverSounds* sounds);
+  // The message line shows one line with patter hidden, two with it shown.
+  void ApplyPatterLayout();
   // File > Show Statistics and Log: the report and the log tail in the
   // frameHistory panel until Continue.
   void ShowHistory();
@@ -302,6 +312,9 @@ class FrmKestrel : public QMainWindow, public Host {
   bool shutdownDone_ = false;
   int intBackAnimation_ = 0;
   std::function<void()> playMatch_;
+  SoundOutput* sound_ = nullptr;
+  PatterChoices* patterChoices_ = nullptr;
+  GameOverSounds* sounds_ = nullptr;
 };
 
 // The client area: the table colour and the raised double border.

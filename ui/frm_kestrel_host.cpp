@@ -5,11 +5,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSoundEffect>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include "ui/frm_kestrel.h"
+#include "ui/sound_output.h"
 
 namespace kestrel {
 
@@ -82,6 +81,7 @@ std::string FrmKestrel::OpenFileDialog(const std::string& title, const std::stri
 
 std::string FrmKestrel::SaveFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& defaultExt, const std::string& startName) {
+  if (onSaveFileDialog) return onSaveFileDialog(title, startName);
   QFileDialog dialog(this, QString::fromStdString(title), StartPath(startName), QtFilter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
@@ -90,44 +90,16 @@ std::string FrmKestrel::SaveFileDialog(const std::string& title, const std::stri
   return dialog.selectedFiles().first().toStdString();
 }
 
-void FrmKestrel::PlayWave(const std::vector<uint8_t>& image) {
-  if (onPlayWave) {
-    onPlayWave(image);
-    return;
-  }
-  // An empty image stops whatever plays.
-  if (QSoundEffect* effect = findChild<QSoundEffect*>("gameOverSound")) {
-    effect->stop();
-    if (image.empty()) return;
-  }
-  if (image.empty()) return;
-  // The in-memory melody is played from a private temporary copy.
-  auto* file = findChild<QTemporaryFile*>("gameOverWave");
-  if (!file) {
-    file = new QTemporaryFile(QDir::tempPath() + "/kestrel-XXXXXX.wav", this);
-    file->setObjectName("gameOverWave");
-  }
-  if (!file->open()) return;
-  file->resize(0);
-  file->write(reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
-  file->flush();
-  PlaySoundFile(file->fileName().toStdString());
+bool FrmKestrel::PlayWave(const std::vector<uint8_t>& image) {
+  if (onPlayWave) return onPlayWave(image);
+  if (!sound_) sound_ = new SoundOutput(this);
+  return sound_->Play(image);
 }
 
-void FrmKestrel::PlaySoundFile(const std::string& path) {
-  if (onPlaySoundFile) {
-    onPlaySoundFile(path);
-    return;
-  }
-  auto* effect = findChild<QSoundEffect*>("gameOverSound");
-  if (!effect) {
-    effect = new QSoundEffect(this);
-    effect->setObjectName("gameOverSound");
-  }
-  effect->stop();
-  if (path.empty()) return;
-  effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-  effect->play();
+bool FrmKestrel::StopSound() {
+  if (onStopSound) return onStopSound();
+  if (!sound_) sound_ = new SoundOutput(this);
+  return sound_->Stop();
 }
 
 void FrmKestrel::Beep() { QApplication::beep(); }

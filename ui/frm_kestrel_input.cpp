@@ -74,7 +74,7 @@ void FrmKestrel::closeEvent(QCloseEvent* event) {
   blnUnloading_ = true;
   if (!shutdownDone_) {
     shutdownDone_ = true;
-    PlayWave({});
+    StopSound();
     if (onShutdown) onShutdown();
   }
   state_.intWaitState = kWaitNone;
@@ -174,7 +174,7 @@ void FrmKestrel::ShowMessage(const TableModel& model) {
   // The message, and on a second line the remark unless patter is hidden.
   std::string text = model.message;
   if (model.patterVisible && model.patterSlot >= 0) text += "\r" + model.patterText;
-  lblMessage->setText(QString::fromStdString(text));
+  lblMessage->setText(QString::fromStdString(text).replace('\r', '\n'));
   animatedPack_ = model.animatedPack;
   if (!text.empty() && options_.intDeckStyle == kDeckDogEar && !animationTimer_->isActive())
     animationTimer_->start();

@@ -12,6 +12,7 @@
 #include "game/engine_bridge.h"
 #include "game/match_controller.h"
 #include "game/match_record.h"
+#include "game/patter_choices.h"
 #include "game/startup.h"
 #include "patter/patter.h"
 #include "settings/command_line.h"
@@ -98,6 +99,14 @@ int main(int argc, char** argv) {
   controller.SetPlayerName(player);
   controller.SetRecorder(&record);
   window.SetController(&controller);
+  // The stored patter and sounds choices: a custom patter file that cannot
+  // be loaded any more gives the default patter without a word.
+  PatterChoices patterChoices(options, patter, window, [&controller] { controller.RefreshPatterLine(); });
+  patterChoices.RestorePatter();
+  controller.Sounds().ApplySounds();
+  window.SetPatterAndSounds(&patterChoices, &controller.Sounds());
+  window.ApplyOptionsToMenus();
+  window.ApplyPatterLayout();
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
   // File > Show Statistics and Log, Append Statistics to Log.
   const bool locked = IsLocked(commandLine);

@@ -173,7 +173,7 @@ TEST_F(ScoringEntry, GameOverMessagesAndPatter) {
   EXPECT_EQ(rig.state.intComputerMatchPoints, 3);
   EXPECT_EQ(rig.state.intPointDifferential, 60 - 121);
   EXPECT_EQ(rig.stats.winMargins[13 + 13], 1);
-  EXPECT_EQ(rig.host.sounds, 0);  // no default melody was given to this rig
+  EXPECT_EQ(rig.host.sounds, 1);  // the computer-wins melody
   rig.options.intWeights = 0;
   Scores(119, 90);
   EXPECT_FALSE(rig.controller->AddPlayerPoints(2, kScorePlay, 0));

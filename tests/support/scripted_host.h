@@ -41,13 +41,42 @@ class ScriptedHost : public NullHost {
   void Redraw(const TableModel& model, unsigned parts) override;
   void PumpEvents(bool mayBlock) override;
   bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
-  void PlayWave(const std::vector<uint8_t>&) override { ++sounds; }
-  void PlaySoundFile(const std::string&) override { ++sounds; }
+  // The audio output: records each image handed to it and each stop; a
+  // sound "plays" when `soundOutput` is on and the image is not empty.
+  bool PlayWave(const std::vector<uint8_t>& image) override {
+    ++sounds;
+    waves.push_back(image);
+    playing = soundOutput && !image.empty();
+    return playing;
+  }
+  bool StopSound() override {
+    ++stops;
+    playing = false;
+    return soundOutput;
+  }
+
+  // The file dialogs answer with these (empty: cancel) and record their titles.
+  std::string OpenFileDialog(const std::string& title, const std::string&, const std::string&, const std::string&,
+                             bool) override {
+    dialogs.push_back(title);
+    return openAnswer;
+  }
+  std::string SaveFileDialog(const std::string& title, const std::string&, const std::string&,
+                             const std::string&) override {
+    dialogs.push_back(title);
+    return saveAnswer;
+  }
+  std::string openAnswer, saveAnswer;
+  std::vector<std::string> dialogs;
 
   std::vector<MessageLine> messages;  // each message line shown by a wait, as set
   std::vector<std::string> boxes;     // message box texts
   std::vector<int> waits;             // each wait code as it began
   int sounds = 0;
+  std::vector<std::vector<uint8_t>> waves;
+  int stops = 0;
+  bool soundOutput = true;
+  bool playing = false;
   bool stuck = false;                 // a wait was not answered after many pumps
 
  private:

@@ -41,8 +41,14 @@ struct WindowRig {
       boxes.push_back(text);
       return true;
     };
-    window->onPlayWave = [](const std::vector<uint8_t>&) {};
-    window->onPlaySoundFile = [](const std::string&) {};
+    window->onPlayWave = [this](const std::vector<uint8_t>& image) {
+      waves.push_back(image);
+      return true;
+    };
+    window->onStopSound = [this] {
+      ++stops;
+      return true;
+    };
     window->onWaitPass = [this](int code) {
       if (++passes > 200000) {
         stuck = true;
@@ -161,6 +167,8 @@ struct WindowRig {
   std::unique_ptr<MatchController> controller;
   std::function<void(int)> user;
   std::vector<std::string> boxes;
+  std::vector<std::vector<uint8_t>> waves;  // images handed to the audio output
+  int stops = 0;
   std::vector<std::string> messages;
   std::vector<int> waits;
   int lastCode = -99;
