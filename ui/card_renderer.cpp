@@ -1,11 +1,14 @@
 // Composing card pictures from image codes.
 #include "ui/card_renderer.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <cmath>
+
+#include "settings/regular_file.h"
 
 #include "game/card_marks.h"
 #include "ui/card_faces.h"
@@ -209,8 +212,18 @@ bool CardRenderer::SaveTemplate(const QString& path, QString* message) const {
 }
 
 QImage CardRenderer::LoadPicture(const QString& path) {
-  if (path.isEmpty() || !QFileInfo(path).isFile()) return {};
-  QImageReader reader(path);
+  if (path.isEmpty()) return {};
+  // Read through the one helper that opens only regular files, never blocking.
+  std::string bytes;
+  if (ReadRegularFile(path.toStdString(), bytes, kMaxPictureFileSize) != FileStatus::kOk) return {};
+  return LoadPictureData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+QImage CardRenderer::LoadPictureData(const QByteArray& data) {
+  QBuffer buffer;
+  buffer.setData(data);
+  if (!buffer.open(QIODevice::ReadOnly)) return {};
+  QImageReader reader(&buffer);
   reader.setDecideFormatFromContent(true);
   // A picture far larger than any card back is refused rather than decoded.
   const QSize size = reader.size();

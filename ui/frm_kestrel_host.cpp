@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSoundEffect>
+
+#include "settings/regular_file.h"
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -61,14 +63,26 @@ bool FrmKestrel::MessageBox(const std::string& text, const std::string& title, M
 std::string FrmKestrel::OpenFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& defaultExt, const std::string& startName,
                                        bool mustExist) {
-  if (onOpenFileDialog) return onOpenFileDialog(title, filter, startName);
-  QFileDialog dialog(this, QString::fromStdString(title), StartPath(startName), QtFilter(filter));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
-  dialog.selectFile(StartPath(startName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first().toStdString();
+  std::string path;
+  if (onOpenFileDialog) {
+    path = onOpenFileDialog(title, filter, startName);
+  } else {
+    QFileDialog dialog(this, QString::fromStdString(title), StartPath(startName), QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
+    dialog.selectFile(StartPath(startName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    path = dialog.selectedFiles().first().toStdString();
+  }
+  // A file to be read must be a plain file: a FIFO or a device would hang
+  // the program at its first use.
+  if (mustExist && !path.empty() && CheckRegularFile(path) == FileStatus::kNotRegular) {
+    MessageBox("Problem reading file:\r\r" + path + "\r\rOnly a plain file can be used.", "Kestrel",
+               MessageIcon::Exclamation);
+    return {};
+  }
+  return path;
 }
 
 std::string FrmKestrel::SaveFileDialog(const std::string& title, const std::string& filter,
@@ -116,7 +130,7 @@ void FrmKestrel::PlaySoundFile(const std::string& path) {
     effect->setObjectName("gameOverSound");
   }
   effect->stop();
-  if (path.empty()) return;
+  if (path.empty() || !IsRegularFile(path)) return;  // never a FIFO or device
   effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
   effect->play();
 }
