@@ -52,6 +52,11 @@ class EngineBridge : public Decisions {
   explicit EngineBridge(std::string folder, std::string petrelFolder = {});
   ~EngineBridge() override;
 
+  // Looks up all six exports of the engine library now: empty when they are
+  // all there, else the message that says what is missing and where it was
+  // looked for. The program does not play without them.
+  std::string CheckEngine();
+
   // Busy pointer on (true) and off around the computer's decisions.
   void SetBusyHandler(std::function<void(bool)> fn) { busy_ = std::move(fn); }
   // Shows a message box with the exclamation icon, OK and the title "Kestrel".

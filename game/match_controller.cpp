@@ -446,10 +446,10 @@ bool MatchController::CheckGameOver() {
   message += " (" + std::to_string(points) + " match points).";
   if (computerWon) {
     state_.intComputerScore = 121;
-    state_.intComputerMatchPoints = static_cast<int16_t>(state_.intComputerMatchPoints + points);
+    state_.intComputerMatchPoints += points;
   } else {
     state_.intPlayerScore = 121;
-    state_.intPlayerMatchPoints = static_cast<int16_t>(state_.intPlayerMatchPoints + points);
+    state_.intPlayerMatchPoints += points;
   }
   int slot;
   if (!computerWon)

@@ -302,6 +302,17 @@ TEST_F(LibraryFolder, MissingEngineIsReportedOnceAndPlayGoesOn) {
   EXPECT_NE(messages[0].find("libOsprey32.so"), std::string::npos);
 }
 
+TEST_F(LibraryFolder, TheEngineCheckSaysWhatIsMissingAndWhere) {
+  const std::string where = dir.Path() + "/libOsprey32.so";
+  EXPECT_NE(EngineBridge(dir.Path()).CheckEngine().find(where), std::string::npos);  // no library
+  // A library lacking exports (the failing alternate library has Discard only).
+  Link(std::string(KESTREL_FAILING_PETREL_DIR) + "/libPetrel32.so", "libOsprey32.so");
+  const std::string lacking = EngineBridge(dir.Path()).CheckEngine();
+  EXPECT_NE(lacking.find(where), std::string::npos) << lacking;
+  EXPECT_NE(lacking.find("ScoreHand"), std::string::npos) << lacking;
+  EXPECT_EQ(EngineBridge(KESTREL_BIN_DIR).CheckEngine(), "");
+}
+
 TEST(CardText, RankSuitAndSeparator) {
   EXPECT_EQ(CardText(std::string({0, 12, 13, 51, 22}), " "), "As Ks Ac Kd Tc ");
   EXPECT_EQ(CardText("", ","), "");

@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
   if (dir.empty() || games < 1 || games > 30000) return Usage();
 
   SettingsFile file(dir, CommandLine(""));
+  file.RemoveLeftovers();
   file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
   player = StartupPlayer(file, player);
   Options options;
@@ -80,15 +81,15 @@ int main(int argc, char** argv) {
   state.intUseAltLibrary = globals.intUseAltLibrary;
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
-  SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
   bridge.SetWarningHandler([](const std::string& text) {
     std::string shown = text;
     for (char& c : shown)
       if (c == '\r') c = '\n';
     std::fprintf(stderr, "Kestrel: %s\n", shown.c_str());
   });
-  if (!osprey.Symbol("RandSeed")) {
-    std::fprintf(stderr, "kestrel-sim: cannot load %s: %s\n", osprey.Path().c_str(), osprey.Error().c_str());
+  // Without every export of the engine nothing is played: the same text as the program's.
+  if (const std::string problem = bridge.CheckEngine(); !problem.empty()) {
+    std::fprintf(stderr, "Kestrel: %s\n", problem.c_str());
     return 1;
   }
   CardSource source(options, [&](int32_t s) { return bridge.RandSeed(s); });
