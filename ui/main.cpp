@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     else args.push_back(argv[i]);
   }
   const CommandLine commandLine(static_cast<int>(args.size()), args.data());
-  SettingsFile settings(folder, commandLine);
+  SettingsFile settings(folder, commandLine, SettingsBesideProgram(folder));
 
   // Temporary files of writes that were killed before they finished.
   settings.RemoveLeftovers();
