@@ -210,7 +210,9 @@ std::optional<std::string> FindIniValue(const std::string& text, const std::stri
   if (loc.key == std::string::npos) return std::nullopt;
   const Line& line = lines[loc.key];
   std::string content = text.substr(line.start, line.contentEnd - line.start);
-  std::string value = Trim(content.substr(content.find('=') + 1));
+  // A stray carriage return ends the value, as it does when one is written.
+  std::string value = content.substr(content.find('=') + 1);
+  value = Trim(value.substr(0, value.find('\r')));
   if (value.size() > IniFile::kMaxValue) value.resize(IniFile::kMaxValue);
   return value;
 }

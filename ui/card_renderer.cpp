@@ -226,9 +226,15 @@ QImage CardRenderer::LoadPictureData(const QByteArray& data) {
   QImageReader reader(&buffer);
   reader.setDecideFormatFromContent(true);
   // A picture far larger than any card back is refused rather than decoded.
-  const QSize size = reader.size();
-  if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > 16 * 1024 * 1024) return {};
-  return reader.read();
+  // Not every format tells its size before decoding (a GIF does not), so the
+  // decoder's allocation is capped as well and the result checked again.
+  const auto tooLarge = [](QSize size) {
+    return size.isValid() && static_cast<qint64>(size.width()) * size.height() > kMaxPicturePixels;
+  };
+  if (tooLarge(reader.size())) return {};
+  reader.setAllocationLimit(static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024)));
+  QImage image = reader.read();
+  return tooLarge(image.size()) ? QImage() : image;
 }
 
 QString CardRenderer::WrongFileTypeMessage(const QString& path) {

@@ -88,6 +88,7 @@ class CardRenderer {
   // far larger than any card back.
   static QImage LoadPictureData(const QByteArray& data);
   static constexpr size_t kMaxPictureFileSize = 16 * 1024 * 1024;
+  static constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
   static QString WrongFileTypeMessage(const QString& path);
   static QString WriteFailedMessage(const QString& path);
 

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QImage image =
       kestrel::CardRenderer::LoadPictureData(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
   if (!image.isNull() && (image.width() <= 0 || image.height() <= 0 ||
-                          static_cast<int64_t>(image.width()) * image.height() > 16 * 1024 * 1024))
+                          static_cast<int64_t>(image.width()) * image.height() > kestrel::CardRenderer::kMaxPicturePixels))
     std::abort();
   return 0;
 }

@@ -251,3 +251,14 @@ TEST(CardDataOddFiles, AFileOfZeroBytesAtTheSizeLimitDealsDistinctCardsPromptly)
     return deal == expected && s.reversions == std::vector<std::string>{ReversionText(false)};
   }, 20));
 }
+
+// Found by the settings fuzz target: a value holding a stray carriage return
+// read back longer than it was written, so a saved path changed on every
+// save. The reader now ends the value there, as the writer does.
+TEST(SettingsOddFiles, AStrayCarriageReturnEndsAValueForReadingAndWriting) {
+  const std::string text = "[Ann]\r\nDataFile=/tmp/s=8\rJLogFile=x \r\nOptions=1\r\n";
+  EXPECT_EQ(FindIniValue(text, "Ann", "DataFile").value_or("?"), "/tmp/s=8");
+  const std::string written = SetIniValue(text, "Ann", "DataFile", "/tmp/s=8\rJLogFile=x");
+  EXPECT_EQ(FindIniValue(written, "Ann", "DataFile").value_or("?"), "/tmp/s=8");
+  EXPECT_EQ(FindIniValue(written, "Ann", "Options").value_or("?"), "1");
+}
