@@ -138,13 +138,9 @@ int main(int argc, char** argv) {
   if (IsLocked(commandLine)) window.ApplyLock();
 
   EngineBridge engine(folder);
-  engine.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
-  engine.SetWarningHandler([&window](const std::string& text) {
-    window.MessageBox(text, "Kestrel", MessageIcon::Exclamation);
-  });
+  engine.SetHost(&window);
   CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
-  cards.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
-  cards.SetReversionHandler([&window](const std::string&) { window.ApplyOptionsToMenus(); });
+  cards.SetHost(&window);
   CardSourceDeal deal(cards, options);
   PatterTable patter;
   Statistics statistics;
@@ -152,7 +148,6 @@ int main(int argc, char** argv) {
   MatchController controller(state, options, window, engine, deal, patter, statistics, log);
   controller.SetPlayerName(player);
   window.SetController(&controller);
-  window.patterText = [&patter](int slot) { return QString::fromStdString(patter.PatterText(slot)); };
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
   bool saved = false;
   auto saveOnce = [&] {
@@ -171,9 +166,7 @@ int main(int argc, char** argv) {
   window.onSetSeed = [&] {
     const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
                                CardSource::kSeedMessage3};
-    const QString entry =
-        window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer),
-                            QString::fromStdString(WithPatter(CardSource::kSeedWaitMessage, patter, 2)));
+    const QString entry = window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer));
     if (window.Unloading()) return;
     const CardSource::SeedEntry result = cards.ApplySeedEntry(entry.toStdString());
     if (result.outcome == CardSource::SeedEntry::kInvalid)

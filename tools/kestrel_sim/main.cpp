@@ -81,12 +81,6 @@ int main(int argc, char** argv) {
   state.intUseAltLibrary = globals.intUseAltLibrary;
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
-  bridge.SetWarningHandler([](const std::string& text) {
-    std::string shown = text;
-    for (char& c : shown)
-      if (c == '\r') c = '\n';
-    std::fprintf(stderr, "Kestrel: %s\n", shown.c_str());
-  });
   // Without every export of the engine nothing is played: the same text as the program's.
   if (const std::string problem = bridge.CheckEngine(); !problem.empty()) {
     std::fprintf(stderr, "Kestrel: %s\n", problem.c_str());
@@ -102,6 +96,7 @@ int main(int argc, char** argv) {
   options.blnNonStop = false;
 
   AutomaticHost host(static_cast<int>(games));
+  bridge.SetHost(&host);
   PatterTable patter;
   Statistics stats;
   ActivityLog log(options, host);
