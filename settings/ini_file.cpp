@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "settings/regular_file.h"
+#include "game/regular_file.h"
 
 namespace kestrel {
 namespace {

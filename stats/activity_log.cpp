@@ -3,7 +3,7 @@
 
 #include "game/host.h"
 #include "settings/options.h"
-#include "settings/regular_file.h"
+#include "game/regular_file.h"
 
 namespace kestrel {
 

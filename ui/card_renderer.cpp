@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <cmath>
 
-#include "settings/regular_file.h"
+#include "game/regular_file.h"
 
 #include "game/card_marks.h"
 #include "ui/card_faces.h"

@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <QSoundEffect>
 
-#include "settings/regular_file.h"
+#include "game/regular_file.h"
 #include <QStandardPaths>
 #include <QTemporaryFile>
 

@@ -9,7 +9,7 @@
 
 #include "game/startup.h"
 #include "settings/profile.h"
-#include "settings/regular_file.h"
+#include "game/regular_file.h"
 #include "settings/settings_file.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "engine/osprey32.h"
 #include "game/card_source.h"
 #include "settings/ini_file.h"
-#include "settings/regular_file.h"
+#include "game/regular_file.h"
 #include "settings/settings_file.h"
 #include "tests/support/scratch_dir.h"
 

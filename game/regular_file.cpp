@@ -1,5 +1,5 @@
 // Opening only regular files, never blocking.
-#include "settings/regular_file.h"
+#include "game/regular_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
