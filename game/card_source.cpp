@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "settings/regular_file.h"
+#include "game/regular_file.h"
 
 namespace kestrel {
 
