@@ -8,47 +8,37 @@
 #include <cstdio>
 #include <limits>
 
+#include "game/regular_file.h"
+
 namespace kestrel {
 
-// The data file while one deal is drawn. handle: 1 open, 0 exhausted,
-// -1 failed (the values the pointer logic is written in).
+// The data file while one deal is drawn, read whole into memory when the
+// deal starts (a card data file is small by nature), so that no deal waits
+// on the disk step by step. handle: 1 open, 0 exhausted, -1 failed (the
+// values the pointer logic is written in).
 class CardSource::DataFile {
  public:
   explicit DataFile(const std::string& path) {
-    file_ = std::fopen(path.c_str(), "rb");
-    struct stat st {};
-    if (file_ && ::fstat(fileno(file_), &st) == 0 && S_ISREG(st.st_mode)) {
-      length_ = st.st_size;
-      handle = 1;
-    } else {
-      Close(-1);
-    }
+    handle = ReadRegularFile(path, bytes_, kMaxDataFileSize) == FileStatus::kOk ? 1 : -1;
   }
-  ~DataFile() { Close(handle); }
   DataFile(const DataFile&) = delete;
   DataFile& operator=(const DataFile&) = delete;
 
-  // The byte at the 1-based position; -1 on a read error.
-  int ByteAt(int64_t position) {
-    if (position < 1) return -1;
-    if (position - 1 != next_ && ::fseeko(file_, static_cast<off_t>(position - 1), SEEK_SET) != 0) return -1;
-    int c = std::fgetc(file_);
-    next_ = c == EOF ? -1 : position;
-    return c;
+  // The byte at the 1-based position; -1 outside the file.
+  int ByteAt(int64_t position) const {
+    if (position < 1 || position > Length()) return -1;
+    return static_cast<unsigned char>(bytes_[static_cast<size_t>(position - 1)]);
   }
-  int64_t Length() const { return length_; }
+  int64_t Length() const { return static_cast<int64_t>(bytes_.size()); }
   void Close(int newHandle) {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
+    bytes_.clear();
     handle = newHandle;
   }
 
   int handle = 0;
 
  private:
-  std::FILE* file_ = nullptr;
-  int64_t length_ = 0;
-  int64_t next_ = 0;  // 0-based offset the stream stands at
+  std::string bytes_;
 };
 
 namespace {
@@ -95,8 +85,9 @@ int CardSource::NextCard(DataFile& file) {
     if (--budget_ < 0) return -1;
     if (file.handle > 0) {
       pointer = static_cast<int32_t>(static_cast<uint32_t>(pointer) + 1u);
-      int byte = pointer > file.Length() ? -1 : file.ByteAt(pointer);
-      if (pointer > file.Length()) {
+      const int64_t length = file.Length();
+      int byte = file.ByteAt(pointer);
+      if (pointer > length) {
         file.Close(0);
       } else if (byte < 0) {
         file.Close(-1);
@@ -160,8 +151,8 @@ std::string CardSource::PeekCards(int n) {
 
 int64_t CardSource::DataFileLength() const {
   struct stat st {};
-  if (::stat(options_.strDataFile.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
-  return st.st_size;
+  if (!IsRegularFile(options_.strDataFile) || ::stat(options_.strDataFile.c_str(), &st) != 0) return 0;
+  return st.st_size > static_cast<off_t>(kMaxDataFileSize) ? 0 : st.st_size;
 }
 
 std::string CardSource::SourcePrompt() const {

@@ -15,6 +15,9 @@ namespace kestrel {
 
 class CardSource {
  public:
+  // A larger data file is refused like an unreadable one.
+  static constexpr size_t kMaxDataFileSize = 16 * 1024 * 1024;
+
   using RandSeedFn = std::function<int32_t(int32_t)>;
 
   // The source kind, seed or pointer and data file are the player's options

@@ -121,6 +121,17 @@ void* EngineBridge::Osprey(const char* name) {
   return p;
 }
 
+std::string EngineBridge::CheckEngine() {
+  for (const char* name : {"Discard", "ScoreHand", "ParseHand", "MakePegPlay", "ScorePegPlay", "RandSeed"}) {
+    if (ospreyResolver_ ? ospreyResolver_(name) : ospreyLib_->Symbol(name)) continue;
+    const std::string why = ospreyResolver_ ? std::string(name) + " not found" : ospreyLib_->Error();
+    return "The engine library cannot be used:\n\n" + ospreyLib_->Path() + "\n\n" + why +
+           "\n\nKestrel cannot play without it. Reinstall the program so that " + kOspreyLibrary +
+           " lies beside it.";
+  }
+  return {};
+}
+
 void* EngineBridge::Petrel(const char* name) {
   return petrelResolver_ ? petrelResolver_(name) : petrelLib_->Symbol(name);
 }

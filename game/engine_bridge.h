@@ -53,6 +53,11 @@ class EngineBridge : public Decisions {
   explicit EngineBridge(std::string folder, std::string petrelFolder = {});
   ~EngineBridge() override;
 
+  // Looks up all six exports of the engine library now: empty when they are
+  // all there, else the message that says what is missing and where it was
+  // looked for. The program does not play without them.
+  std::string CheckEngine();
+
   // Where the warnings go (a message box with the exclamation icon and the
   // title "Kestrel"). The busy pointer is the match controller's business.
   void SetHost(Host* host) { host_ = host; }

@@ -47,12 +47,19 @@ enum TallyIndex : int {
 };
 using HandTally = std::array<int16_t, 9>;
 
+// A 32-bit total for a stored 16-bit field: clamped to the 16-bit range.
+inline int16_t StoredInt16(int32_t value) {
+  return static_cast<int16_t>(value > 32767 ? 32767 : value < -32768 ? -32768 : value);
+}
+
 struct GameState {
   // Match record.
-  int16_t intGamesPlayed = 0;
-  int16_t intPlayerMatchPoints = 0;
-  int16_t intComputerMatchPoints = 0;
-  // 32-bit: a 16-bit running sum wraps in long unattended matches.
+  // 32-bit in memory: 16-bit totals wrap in long unattended matches (match
+  // points after about 28,600 games). Where a stored format holds 16 bits
+  // the value is clamped there (StoredInt16), never wrapped.
+  int32_t intGamesPlayed = 0;
+  int32_t intPlayerMatchPoints = 0;
+  int32_t intComputerMatchPoints = 0;
   int32_t intPointDifferential = 0;
 
   // Game record.

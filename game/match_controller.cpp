@@ -497,10 +497,10 @@ bool MatchController::CheckGameOver() {
   const int points = MatchPointsFor(loser, options_.intWeights);
   if (computerWon) {
     state_.intComputerScore = 121;
-    state_.intComputerMatchPoints = static_cast<int16_t>(state_.intComputerMatchPoints + points);
+    state_.intComputerMatchPoints += points;
   } else {
     state_.intPlayerScore = 121;
-    state_.intPlayerMatchPoints = static_cast<int16_t>(state_.intPlayerMatchPoints + points);
+    state_.intPlayerMatchPoints += points;
   }
   const MessageLine message = GameOverText(computerWon, loser, points, patter_);
   state_.intPointDifferential += state_.intPlayerScore - state_.intComputerScore;

@@ -2,6 +2,11 @@
 // replacement of the file on every write.
 #include "settings/ini_file.h"
 
+#include <dirent.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <time.h>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +14,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <vector>
+
+#include "game/regular_file.h"
 
 namespace kestrel {
 namespace {
@@ -115,29 +122,9 @@ Location Locate(const std::string& text, const std::vector<Line>& lines, const s
 
 // Reads a whole regular file. missing is set when it does not exist.
 bool ReadWholeFile(const std::string& path, std::string& out, bool& missing) {
-  out.clear();
-  missing = false;
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    missing = errno == ENOENT;
-    return false;
-  }
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  char buf[65536];
-  while (ok) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-    } else if (n == 0) {
-      break;
-    } else {
-      out.append(buf, static_cast<size_t>(n));
-    }
-  }
-  ::close(fd);
-  return ok;
+  FileStatus status = ReadRegularFile(path, out, IniFile::kMaxFileSize);
+  missing = status == FileStatus::kMissing;
+  return status == FileStatus::kOk;
 }
 
 bool WriteAll(int fd, const std::string& text) {
@@ -160,7 +147,62 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+constexpr char kTempPrefix[] = ".Kestrel32.ini.";
+constexpr size_t kTempSuffixLength = 6;  // the XXXXXX of mkstemp
+
+// A name mkstemp gives from our template: the prefix and six letters or digits.
+bool IsOurTemporary(const char* name) {
+  std::string n(name);
+  if (n.size() != sizeof kTempPrefix - 1 + kTempSuffixLength || n.compare(0, sizeof kTempPrefix - 1, kTempPrefix) != 0)
+    return false;
+  for (size_t i = sizeof kTempPrefix - 1; i < n.size(); ++i) {
+    char c = n[i];
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
+}
+
+// The file a write replaces: the path itself, or the final target when the
+// path is a symbolic link (also a link whose target does not exist yet).
+std::string WriteTarget(const std::string& path) {
+  std::string target = path;
+  for (int hops = 0; hops < 16; ++hops) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return target;
+    char buf[PATH_MAX];
+    ssize_t n = ::readlink(target.c_str(), buf, sizeof buf - 1);
+    if (n <= 0) return target;
+    std::string link(buf, static_cast<size_t>(n));
+    target = link[0] == '/' ? link : FolderOf(target) + "/" + link;
+  }
+  return target;
+}
+
+// Write protection the user set: no write permission bit, or no access
+// (the bits matter also for root, who passes every access check).
+bool WriteProtected(const struct stat& st, const std::string& path) {
+  return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
+
+int RemoveIniTemporaries(const std::string& folder, int minAgeSeconds) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return 0;
+  int removed = 0;
+  time_t now = ::time(nullptr);
+  while (struct dirent* entry = ::readdir(dir)) {
+    if (!IsOurTemporary(entry->d_name)) continue;
+    std::string path = folder + "/" + entry->d_name;
+    struct stat st {};
+    // Only our own plain files, never a link, folder or someone else's file.
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+    if (now - st.st_mtime < minAgeSeconds) continue;
+    if (::unlink(path.c_str()) == 0) ++removed;
+  }
+  ::closedir(dir);
+  return removed;
+}
 
 std::optional<std::string> FindIniValue(const std::string& text, const std::string& section, const std::string& key) {
   std::vector<Line> lines = SplitLines(text);
@@ -168,7 +210,9 @@ std::optional<std::string> FindIniValue(const std::string& text, const std::stri
   if (loc.key == std::string::npos) return std::nullopt;
   const Line& line = lines[loc.key];
   std::string content = text.substr(line.start, line.contentEnd - line.start);
-  std::string value = Trim(content.substr(content.find('=') + 1));
+  // A stray carriage return ends the value, as it does when one is written.
+  std::string value = content.substr(content.find('=') + 1);
+  value = Trim(value.substr(0, value.find('\r')));
   if (value.size() > IniFile::kMaxValue) value.resize(IniFile::kMaxValue);
   return value;
 }
@@ -224,34 +268,48 @@ bool IniFile::Write(const std::string& section, const std::string& key, const st
 }
 
 bool IniFile::Replace(const std::string& newText) const {
+  // Through a symbolic link the target is replaced, in its own folder, so
+  // the link stays a link.
+  const std::string target = WriteTarget(path_);
   mode_t mode = 0644;
   struct stat st {};
-  if (::stat(path_.c_str(), &st) == 0) {
+  if (::stat(target.c_str(), &st) == 0) {
     if (!S_ISREG(st.st_mode)) return false;
+    if (WriteProtected(st, target)) return false;  // the user's write protection holds
     mode = st.st_mode & 07777;
   }
-  std::string folder = FolderOf(path_);
-  std::string tmpl = folder + "/.Kestrel32.ini.XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, newText) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) {
-    int rc = rename_ ? rename_(name.data(), path_.c_str()) : std::rename(name.data(), path_.c_str());
-    ok = rc == 0;
+  std::string folder = FolderOf(target);
+  // Temporaries left by a copy that was killed while writing; a live copy's
+  // temporary exists for milliseconds only.
+  RemoveIniTemporaries(folder, 10);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    std::string tmpl = folder + "/" + kTempPrefix + "XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, newText) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    int renameErrno = 0;
+    if (ok) {
+      int rc = rename_ ? rename_(name.data(), target.c_str()) : std::rename(name.data(), target.c_str());
+      renameErrno = rc == 0 ? 0 : errno;
+      ok = rc == 0;
+    }
+    if (!ok) {
+      ::unlink(name.data());
+      // Another copy starting up removed our temporary: write it again.
+      if (renameErrno == ENOENT && attempt == 0) continue;
+      return false;
+    }
+    int dirfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirfd >= 0) {
+      ::fsync(dirfd);
+      ::close(dirfd);
+    }
+    return true;
   }
-  if (!ok) {
-    ::unlink(name.data());
-    return false;
-  }
-  int dirfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirfd >= 0) {
-    ::fsync(dirfd);
-    ::close(dirfd);
-  }
-  return true;
+  return false;
 }
 
 }  // namespace kestrel

@@ -15,6 +15,8 @@ namespace kestrel {
 class IniFile {
  public:
   static constexpr size_t kMaxValue = 255;
+  // A larger file is not a settings file: it is neither read nor replaced.
+  static constexpr size_t kMaxFileSize = 16 * 1024 * 1024;
 
   explicit IniFile(std::string path) : path_(std::move(path)) {}
 
@@ -36,8 +38,10 @@ class IniFile {
   bool Load(std::string& text, bool& missing) const;
 
   // Replaces the whole file with the text, atomically. False when the file
-  // exists but cannot be read, or the new file cannot be written, synced or
-  // moved into place; the old file then stays as it was.
+  // exists but cannot be read, is not a regular file or is write-protected,
+  // or the new file cannot be written, synced or moved into place; the old
+  // file then stays as it was. A symbolic link is written through: its
+  // target is replaced in the target's folder.
   bool Replace(const std::string& text) const;
 
   // Test seam: replaces rename(2) for the final step of a write.
@@ -48,6 +52,11 @@ class IniFile {
   std::string path_;
   RenameFn rename_;
 };
+
+// Removes the temporary files ".Kestrel32.ini.XXXXXX" that a write killed
+// before its rename left in the folder: only plain files of this user with
+// exactly that naming, at least minAgeSeconds old. Returns how many went.
+int RemoveIniTemporaries(const std::string& folder, int minAgeSeconds = 0);
 
 // Parses the value of a key within the text of a profile file (the reading
 // half of IniFile, exposed for tests and tools).

@@ -47,6 +47,10 @@ class SettingsFile {
   // Returns false on failure; the first failure of the run is reported.
   bool WriteIniString(const std::string& section, const std::string& key, const std::string& value);
 
+  // Removes the temporaries that writes killed before their rename left
+  // beside the file (called once at start-up).
+  int RemoveLeftovers() const { return RemoveIniTemporaries(IniFolder()); }
+
   // Between BeginBatch and CommitBatch writes (and reads) work on the text in
   // memory, and CommitBatch replaces the file once: a crash in the middle of
   // saving leaves the old file or the new one, never a mixture. CommitBatch

@@ -1,10 +1,9 @@
 // Appending to the activity log, with its failure behaviour.
 #include "stats/activity_log.h"
 
-#include <cstdio>
-
 #include "game/host.h"
 #include "settings/options.h"
+#include "game/regular_file.h"
 
 namespace kestrel {
 
@@ -14,10 +13,7 @@ bool ActivityLog::LogsMessages() const { return options_.intLogLevel >= 2; }
 bool ActivityLog::AppendLog(const std::string& text) {
   bool ok = false;
   if (!options_.strLogFile.empty()) {
-    if (std::FILE* file = std::fopen(options_.strLogFile.c_str(), "ab")) {
-      ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-      ok = (std::fclose(file) == 0) && ok;
-    }
+    ok = AppendToRegularFile(options_.strLogFile, text);
   }
   if (ok) return true;
   const bool switchedOff = options_.intLogLevel != 0;

@@ -1,11 +1,12 @@
 # Fails when a file outside the window (ui/), the tools (tools/) and the
-# window's tests (tests/ui/) includes a Qt header: the core builds without Qt.
+# window's tests (tests/ui/, and the card-back fuzz target) includes a Qt
+# header: the core builds without Qt.
 file(GLOB_RECURSE files RELATIVE ${ROOT}
   ${ROOT}/engine/* ${ROOT}/game/* ${ROOT}/settings/* ${ROOT}/stats/* ${ROOT}/patter/*
   ${ROOT}/bench/* ${ROOT}/tests/*)
 set(offenders "")
 foreach(f ${files})
-  if(f MATCHES "^tests/ui/" OR NOT f MATCHES "\\.(h|cpp)$")
+  if(f MATCHES "^tests/ui/" OR f STREQUAL "tests/fuzz/fuzz_card_back.cpp" OR NOT f MATCHES "\\.(h|cpp)$")
     continue()
   endif()
   file(STRINGS ${ROOT}/${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q|qt|Qt)[A-Za-z]")

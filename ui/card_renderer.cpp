@@ -1,11 +1,14 @@
 // Composing card pictures from image codes.
 #include "ui/card_renderer.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <cmath>
+
+#include "game/regular_file.h"
 
 #include "game/card_marks.h"
 #include "ui/card_faces.h"
@@ -209,13 +212,29 @@ bool CardRenderer::SaveTemplate(const QString& path, QString* message) const {
 }
 
 QImage CardRenderer::LoadPicture(const QString& path) {
-  if (path.isEmpty() || !QFileInfo(path).isFile()) return {};
-  QImageReader reader(path);
+  if (path.isEmpty()) return {};
+  // Read through the one helper that opens only regular files, never blocking.
+  std::string bytes;
+  if (ReadRegularFile(path.toStdString(), bytes, kMaxPictureFileSize) != FileStatus::kOk) return {};
+  return LoadPictureData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+QImage CardRenderer::LoadPictureData(const QByteArray& data) {
+  QBuffer buffer;
+  buffer.setData(data);
+  if (!buffer.open(QIODevice::ReadOnly)) return {};
+  QImageReader reader(&buffer);
   reader.setDecideFormatFromContent(true);
   // A picture far larger than any card back is refused rather than decoded.
-  const QSize size = reader.size();
-  if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > 16 * 1024 * 1024) return {};
-  return reader.read();
+  // Not every format tells its size before decoding (a GIF does not), so the
+  // decoder's allocation is capped as well and the result checked again.
+  const auto tooLarge = [](QSize size) {
+    return size.isValid() && static_cast<qint64>(size.width()) * size.height() > kMaxPicturePixels;
+  };
+  if (tooLarge(reader.size())) return {};
+  reader.setAllocationLimit(static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024)));
+  QImage image = reader.read();
+  return tooLarge(image.size()) ? QImage() : image;
 }
 
 QString CardRenderer::WrongFileTypeMessage(const QString& path) {

@@ -84,6 +84,11 @@ class CardRenderer {
 
   // Reads a picture file; a null image when Qt cannot read it.
   static QImage LoadPicture(const QString& path);
+  // The picture in the bytes of a file; null when they hold none or one
+  // far larger than any card back.
+  static QImage LoadPictureData(const QByteArray& data);
+  static constexpr size_t kMaxPictureFileSize = 16 * 1024 * 1024;
+  static constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
   static QString WrongFileTypeMessage(const QString& path);
   static QString WriteFailedMessage(const QString& path);
 

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "game/regular_file.h"
+
 #include "ui/frm_kestrel.h"
 #include "ui/sound_output.h"
 
@@ -69,14 +71,26 @@ bool FrmKestrel::ShowMessageBox(const std::string& text, const std::string& titl
 std::string FrmKestrel::OpenFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& defaultExt, const std::string& startName,
                                        bool mustExist) {
-  if (onOpenFileDialog) return onOpenFileDialog(title, filter, startName);
-  QFileDialog dialog(this, QString::fromStdString(title), StartPath(startName), QtFilter(filter));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
-  dialog.selectFile(StartPath(startName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first().toStdString();
+  std::string path;
+  if (onOpenFileDialog) {
+    path = onOpenFileDialog(title, filter, startName);
+  } else {
+    QFileDialog dialog(this, QString::fromStdString(title), StartPath(startName), QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
+    dialog.selectFile(StartPath(startName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    path = dialog.selectedFiles().first().toStdString();
+  }
+  // A file to be read must be a plain file: a FIFO or a device would hang
+  // the program at its first use.
+  if (mustExist && !path.empty() && CheckRegularFile(path) == FileStatus::kNotRegular) {
+    MessageBox("Problem reading file:\r\r" + path + "\r\rOnly a plain file can be used.", "Kestrel",
+               MessageIcon::Exclamation);
+    return {};
+  }
+  return path;
 }
 
 std::string FrmKestrel::SaveFileDialog(const std::string& title, const std::string& filter,

@@ -5,7 +5,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "game/card_source.h"
 #include "game/card_source_deal.h"
@@ -34,8 +45,44 @@ extern "C" void KestrelEngineReport(const char* text, const char* caption) {
                         QString::fromUtf8(text ? text : ""));
 }
 
+namespace {
+
+// SIGTERM, SIGHUP and SIGINT end the program the way File > Exit does: the
+// handler only writes the signal's number into a pipe, and the event loop
+// closes the window, which saves the settings. A second signal ends the
+// program at once.
+int g_signalPipe[2] = {-1, -1};
+
+void OnTerminateSignal(int sig) {
+  const char c = static_cast<char>(sig);
+  const int saved = errno;
+  [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &c, 1);
+  errno = saved;
+}
+
+void CatchTerminateSignals() {
+  if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+  struct sigaction sa {};
+  sa.sa_handler = OnTerminateSignal;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART | SA_RESETHAND;
+  for (int sig : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(sig, &sa, nullptr);
+}
+
+// When the display goes away Qt ends the program with exit() from inside the
+// event loop, where main's objects still live: the settings are saved then.
+std::function<void()> g_saveAtExit;
+
+void SaveAtExit() {
+  if (g_saveAtExit) g_saveAtExit();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace kestrel;
+  // First of all, so that a signal sent at start-up is never lost.
+  CatchTerminateSignals();
   QApplication app(argc, argv);
   app.setApplicationName("Kestrel");
   const std::string folder = QCoreApplication::applicationDirPath().toStdString();
@@ -48,6 +95,9 @@ int main(int argc, char** argv) {
   }
   const CommandLine commandLine(static_cast<int>(args.size()), args.data());
   SettingsFile settings(folder, commandLine, SettingsBesideProgram(folder));
+
+  // Temporary files of writes that were killed before they finished.
+  settings.RemoveLeftovers();
 
   GameState state;
   Options options;
@@ -64,6 +114,14 @@ int main(int argc, char** argv) {
         QMessageBox::warning(nullptr, "Kestrel", QString("Kestrel") + " already running...");
         return 0;
     }
+  }
+
+  // Without every export of the engine there is no game to play: say what is
+  // missing and where it was looked for, and end.
+  if (const std::string problem = EngineBridge(folder).CheckEngine(); !problem.empty()) {
+    std::fprintf(stderr, "Kestrel: %s\n", problem.c_str());
+    QMessageBox::critical(nullptr, "Kestrel", QString::fromStdString(problem));
+    return 1;
   }
 
   // The player: the command line's, else the first stored one, else "MoonBeam".
@@ -116,12 +174,22 @@ int main(int argc, char** argv) {
   window.onAppendStatistics = [&] {
     AppendStatisticsToLog(window, log, options.strLogFile, window.statisticsReport());
   };
-  window.onShutdown = [&] {
+  bool saved = false;
+  auto saveOnce = [&] {
+    if (saved) return;
+    saved = true;
     SaveSettings(settings, player, options, record);
     WindowPlacement placement;
     window.CurrentPlacement(placement.clientWidth, placement.clientHeight, placement.maximised);
     WriteWindowPlacement(settings, placement);
   };
+  window.onShutdown = saveOnce;
+  g_saveAtExit = [&] {
+    // No window to report to any more.
+    settings.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+    saveOnce();
+  };
+  std::atexit(SaveAtExit);
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {
     const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
@@ -144,6 +212,25 @@ int main(int argc, char** argv) {
   // The size and state of the last run (the window's own default otherwise).
   if (const auto placement = ReadWindowPlacement(settings))
     window.ApplyPlacement(placement->clientWidth, placement->clientHeight, placement->maximised);
+
+  // A signal, or the session manager's quit, closes the window as File > Exit does.
+  // Every event loop is told to end first, so that no dialog open at the
+  // moment (nor a failure report of the save) waits for a click.
+  std::unique_ptr<QSocketNotifier> signalNotifier;
+  if (g_signalPipe[0] >= 0) {
+    signalNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, &window, [&window] {
+      char c;
+      while (::read(g_signalPipe[0], &c, 1) > 0) {
+      }
+      QCoreApplication::exit(0);
+      window.close();
+    });
+  }
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) { window.close(); });
+
   window.show();
-  return app.exec();
+  const int rc = app.exec();
+  g_saveAtExit = nullptr;  // main's objects go now
+  return rc;
 }

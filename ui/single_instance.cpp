@@ -23,7 +23,15 @@ SingleInstance::~SingleInstance() = default;
 QString SingleInstance::DefaultKey() {
   QString user = qEnvironmentVariable("USER");
   if (user.isEmpty()) user = QString::number(::getuid());
-  return QStringLiteral("Kestrel-") + user;
+  // One copy per user and per display: a copy on another X display or
+  // Wayland session neither answers nor blocks this one.
+  QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+  if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
+  QString key = QStringLiteral("Kestrel-") + user;
+  if (!display.isEmpty()) key += QLatin1Char('-') + display;
+  for (QChar& c : key)
+    if (!c.isLetterOrNumber() && c != QLatin1Char('-') && c != QLatin1Char('_')) c = QLatin1Char('_');
+  return key;
 }
 
 bool SingleInstance::IsListening() const { return server_ && server_->isListening(); }

@@ -18,7 +18,8 @@ class SingleInstance : public QObject {
   explicit SingleInstance(QString key = DefaultKey(), QObject* parent = nullptr);
   ~SingleInstance() override;
 
-  // "Kestrel-" and the user's login name.
+  // "Kestrel-", the user's login name and the display (Wayland's, else X's),
+  // with characters other than letters, digits, "-" and "_" as "_".
   static QString DefaultKey();
 
   enum class Outcome {

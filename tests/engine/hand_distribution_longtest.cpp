@@ -7,61 +7,11 @@
 #include <cstdint>
 
 #include "engine/osprey32.h"
+#include "tests/support/reference_score.h"
 
 namespace {
 
-// A deliberately plain scorer over card numbers 0..51, sharing no code with
-// the engine: every subset for fifteens, every pair, every subset for runs.
-int ReferenceScore(const int cards[5], bool isCrib) {
-  auto rank = [](int c) { return c % 13 + 1; };
-  auto suit = [](int c) { return c / 13; };
-  auto pip = [&](int c) { return rank(c) > 10 ? 10 : rank(c); };
-  int points = 0;
-  for (int mask = 1; mask < 32; ++mask) {
-    int sum = 0;
-    for (int i = 0; i < 5; ++i) {
-      if (mask & (1 << i)) sum += pip(cards[i]);
-    }
-    if (sum == 15) points += 2;
-  }
-  for (int i = 0; i < 5; ++i) {
-    for (int j = i + 1; j < 5; ++j) {
-      if (rank(cards[i]) == rank(cards[j])) points += 2;
-    }
-  }
-  // Runs: the longest length for which some subset of distinct consecutive
-  // ranks exists; every such subset of that length counts.
-  for (int length = 5; length >= 3; --length) {
-    int runs = 0;
-    for (int mask = 1; mask < 32; ++mask) {
-      if (__builtin_popcount(mask) != length) continue;
-      bool seen[15] = {};
-      int low = 14, high = 0;
-      bool distinct = true;
-      for (int i = 0; i < 5; ++i) {
-        if (!(mask & (1 << i))) continue;
-        const int r = rank(cards[i]);
-        if (seen[r]) distinct = false;
-        seen[r] = true;
-        low = r < low ? r : low;
-        high = r > high ? r : high;
-      }
-      if (distinct && high - low == length - 1) ++runs;
-    }
-    if (runs > 0) {
-      points += runs * length;
-      break;
-    }
-  }
-  const bool fourSuited = suit(cards[0]) == suit(cards[1]) && suit(cards[1]) == suit(cards[2]) &&
-                          suit(cards[2]) == suit(cards[3]);
-  if (fourSuited && suit(cards[4]) == suit(cards[0])) points += 5;
-  else if (fourSuited && !isCrib) points += 4;
-  for (int i = 0; i < 4; ++i) {
-    if (rank(cards[i]) == 11 && suit(cards[i]) == suit(cards[4])) points += 1;
-  }
-  return points;
-}
+using kestrel::test::ReferenceScore;
 
 // Hands (four cards and a starter) per score 0..29, as published.
 constexpr std::array<int64_t, 30> kPublishedHandCounts = {

@@ -310,6 +310,17 @@ TEST_F(LibraryFolder, MissingEngineIsReportedOnceAndPlayGoesOn) {
   EXPECT_NE(messages[0].find("libOsprey32.so"), std::string::npos);
 }
 
+TEST_F(LibraryFolder, TheEngineCheckSaysWhatIsMissingAndWhere) {
+  const std::string where = dir.Path() + "/libOsprey32.so";
+  EXPECT_NE(EngineBridge(dir.Path()).CheckEngine().find(where), std::string::npos);  // no library
+  // A library lacking exports (the failing alternate library has Discard only).
+  Link(std::string(KESTREL_FAILING_PETREL_DIR) + "/libPetrel32.so", "libOsprey32.so");
+  const std::string lacking = EngineBridge(dir.Path()).CheckEngine();
+  EXPECT_NE(lacking.find(where), std::string::npos) << lacking;
+  EXPECT_NE(lacking.find("ScoreHand"), std::string::npos) << lacking;
+  EXPECT_EQ(EngineBridge(KESTREL_BIN_DIR).CheckEngine(), "");
+}
+
 // The engine replays the history in the string and refuses an impossible
 // one, so the order of the played cards matters to it. Here the computer
 // (dealer) played Kd, then after two goes 5s: in that order the history is

@@ -3,6 +3,9 @@
 // seed gives the same log every time (date and time aside).
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -94,4 +97,28 @@ TEST(KestrelSim, RefusesBadArguments) {
 }
 
 }  // namespace
+}  // namespace kestrel::testing
+
+namespace kestrel::testing {
+
+TEST(KestrelSim, WithoutTheEngineNothingIsPlayedAndTheRunFails) {
+  if (!ScratchDir::Exists(std::string(KESTREL_BIN_DIR) + "/kestrel-sim")) GTEST_SKIP() << "kestrel-sim not built";
+  ScratchDir dir;
+  const std::string sim = dir.File("kestrel-sim");
+  ScratchDir::Put(sim, ScratchDir::Get(std::string(KESTREL_BIN_DIR) + "/kestrel-sim"));
+  ::chmod(sim.c_str(), 0755);
+  const std::string command = sim + " --dir " + dir.Path() + " --games 1 2>&1";
+  std::string output;
+  int status = -1;
+  if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    status = ::pclose(pipe);
+  }
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  EXPECT_NE(output.find("The engine library cannot be used:"), std::string::npos) << output;
+  EXPECT_NE(output.find(dir.File("libOsprey32.so")), std::string::npos) << output;
+  EXPECT_EQ(output.find("game 1:"), std::string::npos) << output;
+}
+
 }  // namespace kestrel::testing

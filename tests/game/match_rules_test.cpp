@@ -34,6 +34,15 @@ TEST(MatchRules, CaptionShowsTheMatchOnceAGameIsFinished) {
   EXPECT_NE(MatchCaption(s, false).find("Differential:  +0"), std::string::npos);
   s.intPointDifferential = -12;
   EXPECT_NE(MatchCaption(s, false).find("Differential:  -12"), std::string::npos);
+  // A long unattended run: totals beyond 16 bits are shown as they are, and
+  // clamped (not wrapped) only for a 16-bit stored field.
+  s.intGamesPlayed = 40000;
+  s.intPlayerMatchPoints = 32766 + 4;
+  s.intComputerMatchPoints = 70000;
+  EXPECT_NE(MatchCaption(s, false).find("Games: 40000   Match Score:  32770/70000"), std::string::npos);
+  EXPECT_EQ(StoredInt16(s.intPlayerMatchPoints), 32767);
+  EXPECT_EQ(StoredInt16(-40000), -32768);
+  EXPECT_EQ(StoredInt16(1234), 1234);
 }
 
 TEST(MatchRules, DiscardsMoveToTheEndKeepingOrder) {

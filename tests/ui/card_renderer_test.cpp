@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "ui/card_renderer.h"
 #include "ui/palette.h"
 
@@ -139,3 +141,21 @@ TEST_F(CardRendererTest, SavingTheTemplate) {
 }
 
 }  // namespace
+
+// Found by the card-back fuzz target: a GIF does not tell its size before it
+// is decoded, and this one decodes to 12546 x 1793 pixels. A FIFO or device
+// is no picture and is never opened for reading (which would block).
+TEST_F(CardRendererTest, PicturesThatAreTooLargeOrNoFilesAreRefused) {
+  QByteArray gif("GIF89a\x02\x31\x01\x07\x00\x00\x00\x2c\x00\x00\x00\x00", 18);
+  gif.append(QByteArray(129, '\x02'));
+  EXPECT_TRUE(CardRenderer::LoadPictureData(gif).isNull());
+
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath("back.bmp");
+  ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  QString message;
+  for (const QString& path : {fifo, QStringLiteral("/dev/zero")}) {
+    EXPECT_FALSE(r().ChooseCustomBack(path, &message));
+    EXPECT_TRUE(message.startsWith("Wrong file type or problem reading file:")) << message.toStdString();
+  }
+}

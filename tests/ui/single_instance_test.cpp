@@ -81,3 +81,25 @@ TEST_F(SingleInstanceTest, ACopyThatDoesNotAnswerIsReported) {
   auto result = std::async(std::launch::async, [key] { return SingleInstance(key).Claim(300); });
   EXPECT_EQ(result.get(), SingleInstance::Outcome::kNoAnswer);
 }
+
+TEST_F(SingleInstanceTest, TheKeyIsPerUserAndPerDisplay) {
+  const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"), x = qgetenv("DISPLAY");
+  struct Case {
+    const char* wayland;
+    const char* x;
+    const char* suffix;
+  } cases[] = {{"", ":0", "-_0"}, {"", "host:10.0", "-host_10_0"}, {"wayland-1", ":0", "-wayland-1"}, {"", "", ""}};
+  QStringList keys;
+  for (const Case& c : cases) {
+    qputenv("WAYLAND_DISPLAY", c.wayland);
+    qputenv("DISPLAY", c.x);
+    const QString key = SingleInstance::DefaultKey();
+    EXPECT_TRUE(key.startsWith("Kestrel-")) << key.toStdString();
+    EXPECT_TRUE(key.endsWith(c.suffix)) << key.toStdString();
+    keys << key;
+  }
+  keys.removeDuplicates();
+  EXPECT_EQ(keys.size(), 4);
+  qputenv("WAYLAND_DISPLAY", wayland);
+  qputenv("DISPLAY", x);
+}

@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
   AutomaticHost host(static_cast<int>(games));
   SettingsFile file(dir, CommandLine(""));
   file.SetHost(&host);
+  file.RemoveLeftovers();
   player = StartupPlayer(file, player);
   Options options;
   ResetDefaults(options);
@@ -94,9 +95,9 @@ int main(int argc, char** argv) {
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
   bridge.SetHost(&host);
-  SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
-  if (!osprey.Symbol("RandSeed")) {
-    std::fprintf(stderr, "kestrel-sim: cannot load %s: %s\n", osprey.Path().c_str(), osprey.Error().c_str());
+  // Without every export of the engine nothing is played: the same text as the program's.
+  if (const std::string problem = bridge.CheckEngine(); !problem.empty()) {
+    std::fprintf(stderr, "Kestrel: %s\n", problem.c_str());
     return 1;
   }
   CardSource source(options, [&](int32_t s) { return bridge.RandSeed(s); });
