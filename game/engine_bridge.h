@@ -21,6 +21,11 @@ namespace kestrel {
 inline constexpr char kOspreyLibrary[] = "libOsprey32.so";
 inline constexpr char kPetrelLibrary[] = "libPetrel32.so";
 
+// The library that makes the computer's decisions at a Computer Opponent
+// level: Easy libSparrow32.so, Standard "" (the engine itself), Expert
+// libMerlin32.so.
+std::string OpponentLibraryFile(int intOpponent);
+
 // "None", "Player hints/autoplay", "Computer decisions", "All decisions".
 const char* AltLibraryDescription(int intUseAltLibrary);
 
@@ -57,6 +62,14 @@ class EngineBridge : public Decisions {
   // Shows a message box with the exclamation icon, OK and the title "Kestrel".
   void SetWarningHandler(std::function<void(const std::string&)> fn) { warn_ = std::move(fn); }
 
+  // The library that makes one side's decisions (Discard and MakePegPlay)
+  // in place of Osprey32: a file name in the program's folder, or a path
+  // with a "/". Empty: Osprey32 decides. Petrel32, where "UsePetrelDLL"
+  // asks for it, still comes first. When the library fails the program says
+  // so once and Osprey32 decides for that side for the rest of the run.
+  void SetDecisionLibrary(bool isComputer, const std::string& file);
+  const std::string& DecisionLibrary(bool isComputer) const { return side_[isComputer ? 1 : 0].file; }
+
   // Test seam: look-ups by name in place of the two libraries.
   using Resolver = std::function<void*(const char* name)>;
   void SetResolversForTesting(Resolver osprey, Resolver petrel);
@@ -77,6 +90,14 @@ class EngineBridge : public Decisions {
 
  private:
   struct Bound;
+  struct Side {
+    std::string file;
+    std::unique_ptr<SharedLibrary> lib;
+    DiscardFn discard = nullptr;
+    MakePegPlayFn makePegPlay = nullptr;
+  };
+  void* SideSymbol(bool isComputer, const char* name);
+  void SideFailed(bool isComputer);
   void* Osprey(const char* name);
   void* Petrel(const char* name);
   void PetrelFailed(GameState& state);
@@ -93,6 +114,7 @@ class EngineBridge : public Decisions {
   Resolver ospreyResolver_;
   Resolver petrelResolver_;
   std::unique_ptr<Bound> bound_;
+  Side side_[2];  // [0] the player's hints and autoplay, [1] the computer
   std::function<void(bool)> busy_;
   std::function<void(const std::string&)> warn_;
   bool ospreyReported_ = false;

@@ -124,6 +124,7 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<void(int phase)> onBackAnimation;        // dog-ear deck speckles
   std::function<QString(int index)> patterText;         // patter line by situation
   std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
+  std::function<void()> onOpponentChanged;               // Computer Opponent level changed
   // Called on every pump of a wait before it blocks; a scripted user in the
   // tests acts from here.
   std::function<void(int waitState)> onWaitPass;
@@ -198,7 +199,7 @@ class FrmKestrel : public QMainWindow, public Host {
   QAction* mnuOptionsSort = nullptr;
   QAction* mnuOptionsNonStop = nullptr;
   std::vector<QAction*> mnuOptionsWeightsAry, mnuOptionsPenaltyAry, mnuOptionsLengthAry,
-      mnuOptionsFirstAry, mnuOptionsLogAry, mnuOptionsBackgroundAry;
+      mnuOptionsFirstAry, mnuOptionsLogAry, mnuOptionsBackgroundAry, mnuOptionsOpponentAry;
   QAction* mnuOptionsSourceDefault = nullptr;
   QAction* mnuOptionsSourceDataFile = nullptr;
   QAction* mnuOptionsSourceSetSeed = nullptr;

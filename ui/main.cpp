@@ -80,6 +80,9 @@ int main(int argc, char** argv) {
   if (IsLocked(commandLine)) window.ApplyLock();
 
   EngineBridge engine(folder);
+  // The Computer Opponent level chooses the library of the computer's decisions.
+  engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));
+  window.onOpponentChanged = [&] { engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent)); };
   engine.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
   engine.SetWarningHandler([&window](const std::string& text) {
     window.MessageBox(text, "Kestrel", MessageIcon::Exclamation);

@@ -6,6 +6,13 @@
 // decides through libPetrel32.so.
 //
 //   kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]
+//
+// With --player-lib or --computer-lib it plays a duel instead (duel.h): the
+// two decision libraries (file names in the program's folder or paths;
+// default libOsprey32.so) play N games, and N more with the seats exchanged
+// unless --no-swap is given, every game dealt from a seed made from --seed.
+//
+//   kestrel-sim --dir FOLDER --player-lib LIB --computer-lib LIB [--games N] [--seed S] [--no-swap]
 #include <unistd.h>
 
 #include <chrono>
@@ -28,6 +35,7 @@
 #include "settings/settings_file.h"
 #include "stats/activity_log.h"
 #include "stats/statistics.h"
+#include "tools/kestrel_sim/duel.h"
 
 using namespace kestrel;
 
@@ -43,7 +51,8 @@ std::string OwnFolder() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]\n");
+  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]\n"
+                       "       kestrel-sim --dir FOLDER --player-lib LIB --computer-lib LIB [--games N] [--seed S] [--no-swap]\n");
   return 2;
 }
 
@@ -54,6 +63,8 @@ double Average(int32_t points, int32_t hands) { return static_cast<double>(point
 int main(int argc, char** argv) {
   std::string dir, player, petrelDir;
   long games = 100;
+  DuelArgs duel;
+  bool dueling = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -61,9 +72,18 @@ int main(int argc, char** argv) {
     else if (arg == "--games" && hasValue) games = std::strtol(argv[++i], nullptr, 10);
     else if (arg == "--player" && hasValue) player = argv[++i];
     else if (arg == "--petrel-dir" && hasValue) petrelDir = argv[++i];
+    else if (arg == "--player-lib" && hasValue) dueling = true, duel.playerLib = argv[++i];
+    else if (arg == "--computer-lib" && hasValue) dueling = true, duel.computerLib = argv[++i];
+    else if (arg == "--seed" && hasValue) duel.seed = static_cast<int>(std::strtol(argv[++i], nullptr, 10));
+    else if (arg == "--no-swap") duel.swap = false;
     else return Usage();
   }
   if (dir.empty() || games < 1 || games > 30000) return Usage();
+  if (dueling) {
+    duel.dir = dir;
+    duel.games = games;
+    return RunDuel(duel);
+  }
 
   SettingsFile file(dir, CommandLine(""));
   file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
@@ -80,6 +100,7 @@ int main(int argc, char** argv) {
   state.intUseAltLibrary = globals.intUseAltLibrary;
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
+  bridge.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));  // the stored Computer Opponent
   SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
   bridge.SetWarningHandler([](const std::string& text) {
     std::string shown = text;
