@@ -40,10 +40,8 @@ class FrmKestrel : public QMainWindow, public Host {
   ~FrmKestrel() override;
 
   // The match controller the input handlers answer through; the window
-  // paints from its table model.
+  // paints from its table model. Set before the window is shown.
   void SetController(MatchController* controller) { controller_ = controller; }
-  MatchController* Controller() const { return controller_; }
-  CardRenderer& Renderer() { return renderer_; }
 
   // --- Host ---
   void Redraw(const TableModel& model, unsigned parts) override;
@@ -66,9 +64,6 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<std::string(const std::string&, const std::string&, const std::string&)> onOpenFileDialog;
   std::function<void(const std::vector<uint8_t>&)> onPlayWave;
   std::function<void(const std::string&)> onPlaySoundFile;
-
-  GameState& State() { return state_; }
-  Options& Opts() { return options_; }
 
   // --- Geometry (fixed pixel layout) ---
   static constexpr int kClientMinWidth = 560;
@@ -95,12 +90,7 @@ class FrmKestrel : public QMainWindow, public Host {
   bool Unloading() const { return blnUnloading_; }
 
   // --- Message line, button, keyboard menu ---
-  void ShowMessage(const std::string& line);
   QString VisibleMessage() const { return lblMessage->text(); }
-  void DrawButtonStrip();
-  void UpdateKeyboardMenu();
-  bool ButtonEnabled() const;
-  void DoAutomatic();
   void SetKeyMode(int mode);
   int KeyMode() const { return intKeyMode_; }
 
@@ -109,24 +99,22 @@ class FrmKestrel : public QMainWindow, public Host {
   void ShowAbout();
   void OpenHelpContents();
   void NewMatch();
-  // Shows a message and waits for Continue with whatever prompt is pending
-  // put back afterwards; False when the wait was abandoned.
-  bool PauseForContinue(const QString& message);
+  // Shows a message with the remark of a patter slot and waits for
+  // Continue (see MatchController::PauseForContinue).
+  bool PauseForContinue(const std::string& message, int patterSlot);
   // The New Seed or Pointer panel: shows its three texts and the current
   // value, waits for Continue with `message` in the message line and
   // returns the trimmed entry ("" when blank or abandoned).
-  QString RunSeedPanel(const QStringList& texts, const QString& current, const QString& message);
+  QString RunSeedPanel(const QStringList& texts, const QString& current);
 
   // --- Hooks the session installs for behaviour owned elsewhere ---
   std::function<void()> onShutdown;                     // settings and match written back
   std::function<void(QAction*)> onOptionChanged;        // after an Options item changed
   std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
-  std::function<void(int phase)> onBackAnimation;        // dog-ear deck speckles
-  std::function<QString(int index)> patterText;         // patter line by situation
   std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
   std::function<void()> onOpponentChanged;               // Computer Opponent level changed
   // Called on every pump of a wait before it blocks; a scripted user in the
-  // tests acts from here.
+  // tests posts its input from here, which the wait then dispatches.
   std::function<void(int waitState)> onWaitPass;
 
   // --- Elements (named as the layout names them) ---
@@ -261,14 +249,13 @@ class FrmKestrel : public QMainWindow, public Host {
   QFrame* MakePopup();
   bool HandleKeyDown(QKeyEvent* key);
   bool HandleCharacter(QKeyEvent* key);
-  void CardSelect();
-  void Continue();
-  void ToggleNonStop();
   void AdvanceBackAnimation();
+  bool ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon);
+  void ShowMessage(const TableModel& model);
+  void DrawButton(const TableModel& model);
   void DrawCards(const TableModel& model);
   void DrawPegs(const TableModel& model);
   void DrawCursor(const TableModel& model);
-  bool LocalPause(const QString& message);
   QAction* AddCheck(QMenu* menu, const QString& caption, const QKeySequence& key, bool* value);
   std::vector<QAction*> AddRadio(QMenu* menu, const QStringList& captions, int16_t* value,
                                  bool applyBackground = false);
@@ -277,12 +264,13 @@ class FrmKestrel : public QMainWindow, public Host {
   Options& options_;
   MatchController* controller_ = nullptr;
   CardRenderer renderer_;
-  std::string messageLine_;
+  TableModel::Pack animatedPack_ = TableModel::Pack::None;
   std::string strTemplateFile_ = "cardback.bmp";
   QTimer* animationTimer_ = nullptr;
   int intKeyMode_ = 0;
   bool blnLayoutBusy_ = false;
   bool blnUnloading_ = false;
+  bool busy_ = false;
   bool activated_ = false;
   bool loopRunning_ = false;
   bool shutdownDone_ = false;

@@ -15,12 +15,8 @@ QAction* FrmKestrel::AddCheck(QMenu* menu, const QString& caption, const QKeySeq
   a->setData(".");  // the On/Off marker of option lines
   connect(a, &QAction::triggered, this, [this, a, value](bool checked) {
     *value = checked;
-    if (a == mnuOptionsAutoplay || a == mnuOptionsAutoscore) {
-      DrawButtonStrip();
-      UpdateKeyboardMenu();
-    }
-    // Hints, details and sorting show on the table: the controller redraws.
-    if (controller_) controller_->OptionsApplied();
+    // The button, hints, details and sorting follow: the controller redraws.
+    controller_->OptionsApplied();
     if (onOptionChanged) onOptionChanged(a);
   });
   return a;
@@ -180,24 +176,14 @@ void FrmKestrel::BuildMenus() {
   mnuKeyboardAutomatic = mnuKeyboard->addAction("A&utomatic\tF10");
   mnuKeyboard->addSeparator();
   mnuKeyboardMinimize = mnuKeyboard->addAction("&Minimize\tEscape");
-  connect(mnuKeyboardCardRight, &QAction::triggered, this, [this] {
-    if (controller_) controller_->CardRight();
-  });
-  connect(mnuKeyboardCardLeft, &QAction::triggered, this, [this] {
-    if (controller_) controller_->CardLeft();
-  });
-  connect(mnuKeyboardCardSelect, &QAction::triggered, this, [this] { CardSelect(); });
-  connect(mnuKeyboardPeg[1], &QAction::triggered, this, [this] {
-    if (controller_) controller_->PegAhead();
-  });
-  connect(mnuKeyboardPeg[2], &QAction::triggered, this, [this] {
-    if (controller_) controller_->PegBack();
-  });
-  connect(mnuKeyboardPeg[3], &QAction::triggered, this, [this] {
-    if (controller_) controller_->PegAnchor();
-  });
-  connect(mnuKeyboardContinue, &QAction::triggered, this, [this] { Continue(); });
-  connect(mnuKeyboardAutomatic, &QAction::triggered, this, [this] { DoAutomatic(); });
+  connect(mnuKeyboardCardRight, &QAction::triggered, this, [this] { controller_->CardRight(); });
+  connect(mnuKeyboardCardLeft, &QAction::triggered, this, [this] { controller_->CardLeft(); });
+  connect(mnuKeyboardCardSelect, &QAction::triggered, this, [this] { controller_->CardSelect(); });
+  connect(mnuKeyboardPeg[1], &QAction::triggered, this, [this] { controller_->PegAhead(); });
+  connect(mnuKeyboardPeg[2], &QAction::triggered, this, [this] { controller_->PegBack(); });
+  connect(mnuKeyboardPeg[3], &QAction::triggered, this, [this] { controller_->PegAnchor(); });
+  connect(mnuKeyboardContinue, &QAction::triggered, this, [this] { controller_->PressContinue(); });
+  connect(mnuKeyboardAutomatic, &QAction::triggered, this, [this] { controller_->DoAutomatic(); });
   connect(mnuKeyboardMinimize, &QAction::triggered, this, [this] { showMinimized(); });
 
   mnuHelp = bar->addMenu("&Help");
@@ -239,8 +225,6 @@ void FrmKestrel::ApplyOptionsToMenus() {
   mnuOptionsSoundsDisable->setChecked(options_.intSounds == 0);
   mnuOptionsSoundsDefault->setChecked(options_.intSounds == 1);
   mnuOptionsSoundsCustom->setChecked(options_.intSounds == 2);
-  DrawButtonStrip();
-  UpdateKeyboardMenu();
 }
 
 void FrmKestrel::ApplyLock() {

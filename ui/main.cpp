@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     else args.push_back(argv[i]);
   }
   const CommandLine commandLine(static_cast<int>(args.size()), args.data());
-  SettingsFile settings(folder, commandLine);
+  SettingsFile settings(folder, commandLine, SettingsBesideProgram(folder));
 
   GameState state;
   Options options;
@@ -80,16 +80,12 @@ int main(int argc, char** argv) {
   if (IsLocked(commandLine)) window.ApplyLock();
 
   EngineBridge engine(folder);
+  engine.SetHost(&window);
   // The Computer Opponent level chooses the library of the computer's decisions.
   engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));
   window.onOpponentChanged = [&] { engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent)); };
-  engine.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
-  engine.SetWarningHandler([&window](const std::string& text) {
-    window.MessageBox(text, "Kestrel", MessageIcon::Exclamation);
-  });
   CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
-  cards.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
-  cards.SetReversionHandler([&window](const std::string&) { window.ApplyOptionsToMenus(); });
+  cards.SetHost(&window);
   CardSourceDeal deal(cards, options);
   PatterTable patter;
   Statistics statistics;
@@ -97,16 +93,13 @@ int main(int argc, char** argv) {
   MatchController controller(state, options, window, engine, deal, patter, statistics, log);
   controller.SetPlayerName(player);
   window.SetController(&controller);
-  window.patterText = [&patter](int slot) { return QString::fromStdString(patter.PatterText(slot)); };
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
   window.onShutdown = [&] { SaveSettings(settings, player, options, noMatch); };
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {
     const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
                                CardSource::kSeedMessage3};
-    const QString entry =
-        window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer),
-                            QString::fromStdString(WithPatter(CardSource::kSeedWaitMessage, patter, 2)));
+    const QString entry = window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer));
     if (window.Unloading()) return;
     const CardSource::SeedEntry result = cards.ApplySeedEntry(entry.toStdString());
     if (result.outcome == CardSource::SeedEntry::kInvalid)

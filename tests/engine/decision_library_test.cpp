@@ -191,7 +191,7 @@ TEST_P(DecisionLibrary, RandomPositionsGiveAFittingHeldCardOrZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Libraries, DecisionLibrary, ::testing::ValuesIn(kLibraries),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // The output lines of a shell command.
 std::vector<std::string> Lines(const std::string& command) {

@@ -68,10 +68,10 @@ void PlayMatch(const DuelArgs& args, const std::string& a, const std::string& b,
   EngineBridge bridge(OwnFolder());
   bridge.SetDecisionLibrary(false, a);
   bridge.SetDecisionLibrary(true, b);
-  bridge.SetWarningHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
   CardSource source(options, [&](int32_t s) { return bridge.RandSeed(s); });
   CardSourceDeal deal(source, options);
   AutomaticHost host(static_cast<int>(args.games));
+  bridge.SetHost(&host);  // a failing library is reported on standard error
   PatterTable patter;
   Statistics stats;
   ActivityLog log(options, host);

@@ -102,12 +102,6 @@ int main(int argc, char** argv) {
   EngineBridge bridge(own, petrelDir);
   bridge.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));  // the stored Computer Opponent
   SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
-  bridge.SetWarningHandler([](const std::string& text) {
-    std::string shown = text;
-    for (char& c : shown)
-      if (c == '\r') c = '\n';
-    std::fprintf(stderr, "Kestrel: %s\n", shown.c_str());
-  });
   if (!osprey.Symbol("RandSeed")) {
     std::fprintf(stderr, "kestrel-sim: cannot load %s: %s\n", osprey.Path().c_str(), osprey.Error().c_str());
     return 1;
@@ -122,6 +116,7 @@ int main(int argc, char** argv) {
   options.blnNonStop = false;
 
   AutomaticHost host(static_cast<int>(games));
+  bridge.SetHost(&host);
   PatterTable patter;
   Statistics stats;
   ActivityLog log(options, host);
