@@ -36,7 +36,7 @@ struct EngineBridge::Bound {
 
 std::string OpponentLibraryFile(int intOpponent) {
   switch (intOpponent) {
-    case 0: return "libSparrow32.so";
+    case 0: return "libGreedy32.so";
     case 2: return "libMerlin32.so";
     default: return "";
   }

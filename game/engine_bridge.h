@@ -23,7 +23,7 @@ inline constexpr char kOspreyLibrary[] = "libOsprey32.so";
 inline constexpr char kPetrelLibrary[] = "libPetrel32.so";
 
 // The library that makes the computer's decisions at a Computer Opponent
-// level: Easy libSparrow32.so, Standard "" (the engine itself), Expert
+// level: Easy libGreedy32.so, Standard "" (the engine itself), Expert
 // libMerlin32.so.
 std::string OpponentLibraryFile(int intOpponent);
 

@@ -208,7 +208,7 @@ std::vector<std::string> Lines(const std::string& command) {
 }
 
 TEST(OpponentLibraries, ExportExactlyTheTwoDecisions) {
-  for (const char* file : {"libMerlin32.so", "libSparrow32.so"}) {
+  for (const char* file : {"libMerlin32.so", "libGreedy32.so"}) {
     std::set<std::string> names;
     for (const std::string& line : Lines("nm -D --defined-only " + std::string(KESTREL_BIN_DIR) + "/" + file + " 2>&1"))
       names.insert(line.substr(line.rfind(' ') + 1));
