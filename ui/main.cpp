@@ -19,6 +19,8 @@
 #include "settings/settings_file.h"
 #include "stats/activity_log.h"
 #include "stats/statistics.h"
+#include "stats/statistics_report.h"
+#include "settings/session_settings.h"
 #include "ui/frm_kestrel.h"
 #include "ui/screenshot_user.h"
 #include "ui/single_instance.h"
@@ -70,9 +72,7 @@ int main(int argc, char** argv) {
   if (options.strLogFile.empty()) options.strLogFile = settings.DefaultLogFile(player);
 
   FrmKestrel window(state, options);
-  settings.SetWriteFailureHandler([&window](const std::string& text) {
-    window.MessageBox(text, "Kestrel", MessageIcon::Critical);
-  });
+  settings.SetHost(&window);
   window.lblName->setText(QString::fromStdString(player));
   window.ApplyOptionsToMenus();
   window.ApplyBackground();
@@ -94,6 +94,14 @@ int main(int argc, char** argv) {
   controller.SetPlayerName(player);
   window.SetController(&controller);
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
+  // File > Show Statistics and Log, Append Statistics to Log.
+  const bool locked = IsLocked(commandLine);
+  window.statisticsReport = [&, locked] {
+    return StatisticsReport(state, statistics, controller.PlayerName(), SessionSettingsText(options, state, locked));
+  };
+  window.onAppendStatistics = [&] {
+    AppendStatisticsToLog(window, log, options.strLogFile, window.statisticsReport());
+  };
   window.onShutdown = [&] { SaveSettings(settings, player, options, noMatch); };
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {

@@ -3,9 +3,10 @@
 // Autoplay, Autoscore), in a folder that stands for the program's folder:
 // it reads and writes "Kestrel32.ini" there and writes the activity log
 // there as the stored options ask. With "UsePetrelDLL" = 1 the player's side
-// decides through libPetrel32.so.
+// decides through libPetrel32.so. With --report the statistics report, as
+// "Show Statistics and Log" shows it at the last game's end, is written to FILE.
 //
-//   kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]
+//   kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]
 //
 // With --player-lib or --computer-lib it plays a duel instead (duel.h): the
 // two decision libraries (file names in the program's folder or paths;
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -33,8 +35,10 @@
 #include "game/startup.h"
 #include "settings/profile.h"
 #include "settings/settings_file.h"
+#include "settings/session_settings.h"
 #include "stats/activity_log.h"
 #include "stats/statistics.h"
+#include "stats/statistics_report.h"
 #include "tools/kestrel_sim/duel.h"
 
 using namespace kestrel;
@@ -51,7 +55,7 @@ std::string OwnFolder() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]\n"
+  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]\n"
                        "       kestrel-sim --dir FOLDER --player-lib LIB --computer-lib LIB [--games N] [--seed S] [--no-swap]\n");
   return 2;
 }
@@ -61,7 +65,7 @@ double Average(int32_t points, int32_t hands) { return static_cast<double>(point
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir, player, petrelDir;
+  std::string dir, player, petrelDir, reportFile;
   long games = 100;
   DuelArgs duel;
   bool dueling = false;
@@ -72,6 +76,7 @@ int main(int argc, char** argv) {
     else if (arg == "--games" && hasValue) games = std::strtol(argv[++i], nullptr, 10);
     else if (arg == "--player" && hasValue) player = argv[++i];
     else if (arg == "--petrel-dir" && hasValue) petrelDir = argv[++i];
+    else if (arg == "--report" && hasValue) reportFile = argv[++i];
     else if (arg == "--player-lib" && hasValue) dueling = true, duel.playerLib = argv[++i];
     else if (arg == "--computer-lib" && hasValue) dueling = true, duel.computerLib = argv[++i];
     else if (arg == "--seed" && hasValue) duel.seed = static_cast<int>(std::strtol(argv[++i], nullptr, 10));
@@ -84,9 +89,15 @@ int main(int argc, char** argv) {
     duel.games = games;
     return RunDuel(duel);
   }
+  // A report file that cannot be written is said now, not after the run.
+  if (!reportFile.empty() && !std::ofstream(reportFile, std::ios::binary | std::ios::trunc)) {
+    std::fprintf(stderr, "kestrel-sim: cannot write the report to %s\n", reportFile.c_str());
+    return 2;
+  }
 
+  AutomaticHost host(static_cast<int>(games));
   SettingsFile file(dir, CommandLine(""));
-  file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
+  file.SetHost(&host);
   player = StartupPlayer(file, player);
   Options options;
   ResetDefaults(options);
@@ -98,8 +109,11 @@ int main(int argc, char** argv) {
 
   GameState state;
   state.intUseAltLibrary = globals.intUseAltLibrary;
+  state.blnAllowCtrlF10 = globals.blnAllowCtrlF10;
+  state.blnAllowMultipleInstances = globals.blnAllowMultipleInstances;
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
+  bridge.SetHost(&host);
   bridge.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));  // the stored Computer Opponent
   SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
   if (!osprey.Symbol("RandSeed")) {
@@ -115,8 +129,6 @@ int main(int argc, char** argv) {
   options.blnAutoplay = options.blnAutoscore = true;
   options.blnNonStop = false;
 
-  AutomaticHost host(static_cast<int>(games));
-  bridge.SetHost(&host);
   PatterTable patter;
   Statistics stats;
   ActivityLog log(options, host);
@@ -125,7 +137,19 @@ int main(int argc, char** argv) {
   host.Attach(&controller);
 
   long playerWins = 0, computerWins = 0;
+  bool reportFailed = false;
   host.SetGameEndHandler([&] {
+    // The last game's end: the report as the window would show it now.
+    if (!reportFile.empty() && state.intGamesPlayed == games) {
+      const std::string report = StatisticsReport(state, stats, player, SessionSettingsText(options, state, false));
+      std::ofstream out(reportFile, std::ios::binary | std::ios::trunc);
+      out << report;
+      out.close();
+      if (!out) {
+        std::fprintf(stderr, "kestrel-sim: cannot write the report to %s\n", reportFile.c_str());
+        reportFailed = true;
+      }
+    }
     const bool computerWon = state.intComputerScore > state.intPlayerScore;
     (computerWon ? computerWins : playerWins) += 1;
     std::printf("game %d: %s %d, Computer %d, %s wins after %d hands; match %d/%d\n", state.intGamesPlayed,
@@ -155,5 +179,5 @@ int main(int argc, char** argv) {
   toSave.blnAutoplay = stored.blnAutoplay;
   toSave.blnAutoscore = stored.blnAutoscore;
   SaveSettings(file, player, toSave, hooks);
-  return 0;
+  return reportFailed ? 1 : 0;
 }
