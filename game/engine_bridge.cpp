@@ -34,6 +34,14 @@ struct EngineBridge::Bound {
   MakePegPlayFn altMakePegPlay = nullptr;
 };
 
+std::string OpponentLibraryFile(int intOpponent) {
+  switch (intOpponent) {
+    case 0: return "libGreedy32.so";
+    case 2: return "libMerlin32.so";
+    default: return "";
+  }
+}
+
 const char* AltLibraryDescription(int value) {
   switch (value & 3) {
     case 1: return "Player hints/autoplay";
@@ -142,6 +150,32 @@ void EngineBridge::PetrelFailed(GameState& state) {
   if (host_) host_->MessageBox(message, "Kestrel", MessageIcon::Exclamation);
 }
 
+void EngineBridge::SetDecisionLibrary(bool isComputer, const std::string& file) {
+  Side& side = side_[isComputer ? 1 : 0];
+  side = Side{};
+  side.file = file;
+  if (file.empty()) return;
+  const size_t slash = file.rfind('/');
+  side.lib = slash == std::string::npos
+                 ? std::make_unique<SharedLibrary>(folder_, file)
+                 : std::make_unique<SharedLibrary>(file.substr(0, slash), file.substr(slash + 1));
+}
+
+void* EngineBridge::SideSymbol(bool isComputer, const char* name) {
+  Side& side = side_[isComputer ? 1 : 0];
+  return side.lib ? side.lib->Symbol(name) : nullptr;
+}
+
+void EngineBridge::SideFailed(bool isComputer) {
+  Side& side = side_[isComputer ? 1 : 0];
+  const std::string path = side.lib ? side.lib->Path() : side.file;
+  side = Side{};  // Osprey32 decides from now on
+  if (host_)
+    host_->MessageBox("Problem with call to decision function in\n" + path +
+                          "\n(or file not found).\n\nReverting to OSPREY.DLL for rest of session.",
+                      "Kestrel", MessageIcon::Exclamation);
+}
+
 void EngineBridge::ChooseDiscards(GameState& state, bool isComputer, int& first, int& second) {
   first = 4;
   second = 5;
@@ -161,6 +195,15 @@ void EngineBridge::ChooseDiscards(GameState& state, bool isComputer, int& first,
       if (LegalDiscardByte(pick(lastRaw_))) byte = pick(lastRaw_);
     }
     if (byte < 0) PetrelFailed(state);
+  }
+  Side& side = side_[isComputer ? 1 : 0];
+  if (byte < 0 && side.lib) {
+    if (!side.discard) side.discard = As<DiscardFn>(SideSymbol(isComputer, "Discard"));
+    if (side.discard) {
+      lastRaw_ = side.discard(Bytes(hand), dealerScore, poneScore);
+      if (LegalDiscardByte(pick(lastRaw_))) byte = pick(lastRaw_);
+    }
+    if (byte < 0) SideFailed(isComputer);
   }
   if (byte < 0) {
     if (!bound_->discard) bound_->discard = As<DiscardFn>(Osprey("Discard"));
@@ -212,6 +255,12 @@ int EngineBridge::ChoosePlay(GameState& state, bool isComputer) {
     if (!bound_->altMakePegPlay) bound_->altMakePegPlay = As<MakePegPlayFn>(Petrel("MakePegPlay"));
     if (bound_->altMakePegPlay) chosen = call(bound_->altMakePegPlay);
     if (chosen < 0) PetrelFailed(state);
+  }
+  Side& side = side_[isComputer ? 1 : 0];
+  if (chosen < 0 && side.lib) {
+    if (!side.makePegPlay) side.makePegPlay = As<MakePegPlayFn>(SideSymbol(isComputer, "MakePegPlay"));
+    if (side.makePegPlay) chosen = call(side.makePegPlay);
+    if (chosen < 0) SideFailed(isComputer);
   }
   if (chosen < 0) {
     if (!bound_->makePegPlay) bound_->makePegPlay = As<MakePegPlayFn>(Osprey("MakePegPlay"));

@@ -22,6 +22,11 @@ namespace kestrel {
 inline constexpr char kOspreyLibrary[] = "libOsprey32.so";
 inline constexpr char kPetrelLibrary[] = "libPetrel32.so";
 
+// The library that makes the computer's decisions at a Computer Opponent
+// level: Easy libGreedy32.so, Standard "" (the engine itself), Expert
+// libMerlin32.so.
+std::string OpponentLibraryFile(int intOpponent);
+
 // "None", "Player hints/autoplay", "Computer decisions", "All decisions".
 const char* AltLibraryDescription(int intUseAltLibrary);
 
@@ -62,6 +67,14 @@ class EngineBridge : public Decisions {
   // title "Kestrel"). The busy pointer is the match controller's business.
   void SetHost(Host* host) { host_ = host; }
 
+  // The library that makes one side's decisions (Discard and MakePegPlay)
+  // in place of Osprey32: a file name in the program's folder, or a path
+  // with a "/". Empty: Osprey32 decides. Petrel32, where "UsePetrelDLL"
+  // asks for it, still comes first. When the library fails the program says
+  // so once and Osprey32 decides for that side for the rest of the run.
+  void SetDecisionLibrary(bool isComputer, const std::string& file);
+  const std::string& DecisionLibrary(bool isComputer) const { return side_[isComputer ? 1 : 0].file; }
+
   // Test seam: look-ups by name in place of the two libraries.
   using Resolver = std::function<void*(const char* name)>;
   void SetResolversForTesting(Resolver osprey, Resolver petrel);
@@ -82,6 +95,14 @@ class EngineBridge : public Decisions {
 
  private:
   struct Bound;
+  struct Side {
+    std::string file;
+    std::unique_ptr<SharedLibrary> lib;
+    DiscardFn discard = nullptr;
+    MakePegPlayFn makePegPlay = nullptr;
+  };
+  void* SideSymbol(bool isComputer, const char* name);
+  void SideFailed(bool isComputer);
   void* Osprey(const char* name);
   void* Petrel(const char* name);
   void PetrelFailed(GameState& state);
@@ -92,6 +113,7 @@ class EngineBridge : public Decisions {
   Resolver ospreyResolver_;
   Resolver petrelResolver_;
   std::unique_ptr<Bound> bound_;
+  Side side_[2];  // [0] the player's hints and autoplay, [1] the computer
   Host* host_ = nullptr;
   bool ospreyReported_ = false;
   int16_t lastRaw_ = 0;

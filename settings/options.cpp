@@ -95,6 +95,26 @@ std::string FormatDogEars(const std::string& cards) {
   return out;
 }
 
+const char* OpponentName(int16_t intOpponent) {
+  switch (intOpponent) {
+    case 0: return "Easy";
+    case 2: return "Expert";
+    default: return "Standard";
+  }
+}
+
+std::string OpponentOptionLine(int16_t intOpponent) {
+  return std::string(" Computer Opponent: ") + OpponentName(intOpponent) + "\r\n";
+}
+
+int16_t ParseOpponent(const std::string& text) {
+  bool digits = false;
+  for (char c : text) digits = digits || (c >= '0' && c <= '9');
+  if (!digits) return 1;
+  const int64_t v = LeadingNumber(text);
+  return v >= 0 && v <= 2 ? static_cast<int16_t>(v) : int16_t{1};
+}
+
 void ResetDefaults(Options& options) {
   options = Options{};
   std::mt19937 gen(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^

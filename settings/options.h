@@ -33,6 +33,9 @@ struct Options {
   int16_t intPatter = 1;
   int16_t intSounds = 1;
   int16_t intBackgroundIndex = 0;
+  // Computer Opponent: 0 Easy, 1 Standard (the default), 2 Expert. Stored in
+  // the player's "Opponent" key, not in the "Options" record.
+  int16_t intOpponent = 1;
   // Card source and files.
   int32_t lngSeedOrPointer = 0;
   std::string strDataFile;
@@ -67,6 +70,15 @@ int64_t LeadingNumber(const std::string& text);
 std::string ParseDogEars(const std::string& text);
 // The card numbers plus one joined by commas, or "0" for an empty set.
 std::string FormatDogEars(const std::string& cards);
+
+// "Easy", "Standard" or "Expert"; an unknown value is Standard.
+const char* OpponentName(int16_t intOpponent);
+// The settings text's and the log's line for the Computer Opponent choice:
+// a blank, "Computer Opponent: ", the level's name, CR LF.
+std::string OpponentOptionLine(int16_t intOpponent);
+// The "Opponent" key's value: 0, 1 or 2; empty, unreadable or out of range
+// gives Standard (1).
+int16_t ParseOpponent(const std::string& text);
 
 // Every stored option to its default, with a fresh random seed 0..134217727.
 // (The patter texts and the statistics have resets of their own.)

@@ -1,6 +1,7 @@
 // Loading and saving a player's settings.
 #include "settings/profile.h"
 
+#include <string>
 #include <vector>
 
 #include "settings/player_name.h"
@@ -9,7 +10,8 @@ namespace kestrel {
 namespace {
 
 const char* const kPlayerKeys[] = {"Options",  "State",      "Statistics1", "Statistics2", "LogFile",  "CardBack",
-                                   "DataFile", "PatterFile", "WinSound",    "LossSound",   "DogEars"};
+                                   "DataFile", "PatterFile", "WinSound",    "LossSound",   "DogEars",
+                                   "Opponent"};
 
 }  // namespace
 
@@ -31,6 +33,7 @@ void LoadSettings(const SettingsFile& file, const std::string& player, Options& 
 
   std::string dogEars = file.ReadIniString(player, "DogEars");
   if (!dogEars.empty()) o.strMarkedCards = ParseDogEars(dogEars);
+  o.intOpponent = ParseOpponent(file.ReadIniString(player, "Opponent"));
 
   if (hooks.LoadState(file.ReadIniString(player, "State")))
     hooks.LoadStatistics(file.ReadIniString(player, "Statistics1"), file.ReadIniString(player, "Statistics2"));
@@ -87,6 +90,7 @@ bool SaveSettings(SettingsFile& file, const std::string& player, const Options& 
   write(player, "WinSound", o.strWinSound);
   write(player, "LossSound", o.strLossSound);
   write(player, "DogEars", FormatDogEars(o.strMarkedCards));
+  write(player, "Opponent", std::to_string(o.intOpponent));
   return file.CommitBatch() && ok;
 }
 

@@ -132,6 +132,7 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<void(QAction*)> onOptionChanged;        // after an Options item changed
   std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
   std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
+  std::function<void()> onOpponentChanged;               // Computer Opponent level changed
   std::function<std::string()> statisticsReport;         // the statistics report as it stands
   std::function<void()> onAppendStatistics;              // File > Append Statistics to Log
   // Called on every pump of a wait before it blocks; a scripted user in the
@@ -211,7 +212,7 @@ class FrmKestrel : public QMainWindow, public Host {
   QAction* mnuOptionsSort = nullptr;
   QAction* mnuOptionsNonStop = nullptr;
   std::vector<QAction*> mnuOptionsWeightsAry, mnuOptionsPenaltyAry, mnuOptionsLengthAry,
-      mnuOptionsFirstAry, mnuOptionsLogAry, mnuOptionsBackgroundAry;
+      mnuOptionsFirstAry, mnuOptionsLogAry, mnuOptionsBackgroundAry, mnuOptionsOpponentAry;
   QAction* mnuOptionsSourceDefault = nullptr;
   QAction* mnuOptionsSourceDataFile = nullptr;
   QAction* mnuOptionsSourceSetSeed = nullptr;

@@ -90,6 +90,12 @@ void FrmKestrel::BuildMenus() {
                                 {"&Loser Deals", "&Alternate First Deals", "&Player Always First",
                                  "&Computer Always First"},
                                 &options_.intFirstDealer);
+  mnuOptionsOpponentAry = AddRadio(mnuOptions->addMenu("Computer &Opponent"), {"&Easy", "&Standard", "E&xpert"},
+                                   &options_.intOpponent);
+  for (QAction* a : mnuOptionsOpponentAry)
+    connect(a, &QAction::triggered, this, [this] {
+      if (onOpponentChanged) onOpponentChanged();
+    });
   QMenu* source = mnuOptions->addMenu("&Card Source");
   mnuOptionsSourceDefault = source->addAction("&Default Sequence");
   mnuOptionsSourceDataFile = source->addAction("Card Data &File...");
@@ -211,6 +217,8 @@ void FrmKestrel::ApplyOptionsToMenus() {
   apply(mnuOptionsLengthAry, options_.intGameLength);
   apply(mnuOptionsFirstAry, options_.intFirstDealer);
   apply(mnuOptionsLogAry, options_.intLogLevel);
+  if (options_.intOpponent < 0 || options_.intOpponent > 2) options_.intOpponent = 1;  // Standard
+  apply(mnuOptionsOpponentAry, options_.intOpponent);
   mnuOptionsSourceDefault->setChecked(options_.intCardSource == 0);
   mnuOptionsSourceDataFile->setChecked(options_.intCardSource == 1);
   mnuOptionsStyleDefault->setChecked(options_.intDeckStyle == 0);

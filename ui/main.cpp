@@ -149,6 +149,9 @@ int main(int argc, char** argv) {
 
   if (IsLocked(commandLine)) record.SetLockedSave([&] { SaveSettings(settings, player, options, record); });
   engine.SetHost(&window);
+  // The Computer Opponent level chooses the library of the computer's decisions.
+  engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));
+  window.onOpponentChanged = [&] { engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent)); };
   cards.SetHost(&window);
   CardSourceDeal deal(cards, options);
   PatterTable patter;

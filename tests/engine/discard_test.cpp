@@ -1,6 +1,6 @@
 // The discard choice: the position weight and its fixed-point power, the
-// known decisions, the sure-count and tie rules, and invariants over many
-// random hands read from buffers of exactly six bytes.
+// known decisions and the sure-count and tie rules. (The invariants over
+// random hands are in decision_library_test.)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -176,17 +176,3 @@ TEST(Discard, EqualCandidatesGoToTheEarlierPositions) {
   }
 }
 
-TEST(Discard, RandomHandsGiveValidRepeatableChoices) {
-  kestrel::test::PegRandom random(2024);
-  for (int n = 0; n < 3000; ++n) {
-    const std::string hand = kestrel::test::RandomSixCards(random);
-    const int dealer = random.Below(121), pone = random.Below(121);
-    const int word = CallDiscard(hand, dealer, pone);
-    for (int choice : {word >> 8, word & 0xFF}) {
-      const int i = choice & 15, j = choice >> 4;
-      ASSERT_LT(i, j) << n;
-      ASSERT_LE(j, 5) << n;
-    }
-    ASSERT_EQ(CallDiscard(hand, dealer, pone), word) << n;
-  }
-}

@@ -1,6 +1,6 @@
 // The pegging choice: the known decisions, the immediate rules, the suit
-// tie-break, the opponent model, the aggression and invariants over many
-// random legal positions read from buffers of exactly the given length.
+// tie-break, the opponent model and the aggression. (The invariants over
+// random legal positions are in decision_library_test.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -171,35 +171,3 @@ TEST(PegSearch, AModelWithoutWeightStillGivesAValue) {
   EXPECT_NE(best, 0);
 }
 
-TEST(PegChoice, RandomPositionsGiveAFittingHeldCardOrZero) {
-  kestrel::test::PegRandom random(99);
-  int searched = 0, zeros = 0;
-  for (int n = 0; n < 6000; ++n) {
-    const auto pos = n % 8 == 0 ? kestrel::test::RandomLeadPosition(random)
-                                : kestrel::test::RandomPeggingPosition(random);
-    const int played = 4 - pos.held;
-    bool anyFits = false;
-    for (int i = played; i < 4; ++i)
-      anyFits |= pos.count + osprey::Pip(osprey::CardByteOf(static_cast<unsigned char>(pos.cards[i]))) <= 31;
-    const int r = CallPeg(pos.cards, pos.held, pos.moverIsDealer, pos.countIsEmpty, pos.moverScore,
-                          pos.opponentScore);
-    ASSERT_NE(r, -1) << n;
-    if (!anyFits) {
-      ASSERT_EQ(r, 0) << n;
-      ++zeros;
-      continue;
-    }
-    ASSERT_GT(r, played) << n;
-    ASSERT_LE(r, 4) << n;
-    const int pip = osprey::Pip(osprey::CardByteOf(static_cast<unsigned char>(pos.cards[r - 1])));
-    ASSERT_LE(pos.count + pip, 31) << n;
-    ASSERT_EQ(CallPeg(pos.cards, pos.held, pos.moverIsDealer, pos.countIsEmpty, pos.moverScore,
-                      pos.opponentScore),
-              r)
-        << n;
-    ++searched;
-  }
-  // The positions cover both outcomes in quantity.
-  EXPECT_GT(searched, 3000);
-  EXPECT_GT(zeros, 100);
-}

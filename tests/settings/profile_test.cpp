@@ -57,6 +57,7 @@ Options Unusual() {
   o.strWinSound = "/home/ann/win.wav";
   o.strLossSound = "/home/ann/loss.wav";
   o.strMarkedCards = std::string{0, 51, 12};
+  o.intOpponent = 2;
   return o;
 }
 
@@ -87,6 +88,7 @@ TEST(Profile, EveryKeyRoundTrips) {
   EXPECT_EQ(loaded.strWinSound, saved.strWinSound);
   EXPECT_EQ(loaded.strLossSound, saved.strLossSound);
   EXPECT_EQ(loaded.strMarkedCards, saved.strMarkedCards);
+  EXPECT_EQ(loaded.intOpponent, 2);
   EXPECT_EQ(hooks.calls, (std::vector<std::string>{"begin", "state:77,0,0", "stats:1,2|3,4"}));
 
   // The file ends up in the order of saving, CR LF throughout.
@@ -96,7 +98,32 @@ TEST(Profile, EveryKeyRoundTrips) {
                 FormatOptionsRecord(saved) +
                 "\r\nState=77,0,0\r\nStatistics1=1,2\r\nStatistics2=3,4\r\nLogFile=/home/ann/Ann.log\r\n"
                 "CardBack=/home/ann/back.bmp\r\nDataFile=/data/cards.bin\r\nPatterFile=/home/ann/patter.txt\r\n"
-                "WinSound=/home/ann/win.wav\r\nLossSound=/home/ann/loss.wav\r\nDogEars=1,52,13\r\n");
+                "WinSound=/home/ann/win.wav\r\nLossSound=/home/ann/loss.wav\r\nDogEars=1,52,13\r\nOpponent=2\r\n");
+}
+
+TEST(Profile, TheOpponentKeyChoosesTheLevelAndDefaultsToStandard) {
+  ScratchDir dir;
+  SettingsFile f(dir.Path(), CommandLine());
+  RecordingHooks hooks;
+  ASSERT_TRUE(SaveSettings(f, "Ann", Unusual(), hooks));
+  const struct {
+    const char* stored;  // nullptr: the key is missing
+    int16_t level;
+  } cases[] = {{"0", 0}, {"1", 1}, {"2", 2}, {nullptr, 1}, {"", 1}, {"3", 1}, {"-1", 1}, {"x", 1}, {"2 ;0/1/2", 2}};
+  for (const auto& c : cases) {
+    std::string text = ScratchDir::Get(f.IniPath());
+    const size_t at = text.find("Opponent=");
+    text = text.substr(0, at) + (c.stored ? std::string("Opponent=") + c.stored + "\r\n" : "");
+    ScratchDir::Put(f.IniPath(), text);
+    Options loaded;
+    ResetDefaults(loaded);
+    loaded.intOpponent = 0;
+    LoadSettings(f, "Ann", loaded, hooks);
+    EXPECT_EQ(loaded.intOpponent, c.level) << (c.stored ? c.stored : "missing");
+  }
+  EXPECT_EQ(OpponentOptionLine(2), " Computer Opponent: Expert\r\n");
+  EXPECT_EQ(OpponentOptionLine(0), " Computer Opponent: Easy\r\n");
+  EXPECT_EQ(OpponentOptionLine(9), " Computer Opponent: Standard\r\n");
 }
 
 TEST(Profile, ASaveReplacesTheFileOnceOrNotAtAll) {

@@ -7,6 +7,13 @@
 // "Show Statistics and Log" shows it at the last game's end, is written to FILE.
 //
 //   kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]
+//
+// With --player-lib or --computer-lib it plays a duel instead (duel.h): the
+// two decision libraries (file names in the program's folder or paths;
+// default libOsprey32.so) play N games, and N more with the seats exchanged
+// unless --no-swap is given, every game dealt from a seed made from --seed.
+//
+//   kestrel-sim --dir FOLDER --player-lib LIB --computer-lib LIB [--games N] [--seed S] [--no-swap]
 #include <unistd.h>
 
 #include <chrono>
@@ -32,6 +39,7 @@
 #include "stats/activity_log.h"
 #include "stats/statistics.h"
 #include "stats/statistics_report.h"
+#include "tools/kestrel_sim/duel.h"
 
 using namespace kestrel;
 
@@ -47,7 +55,8 @@ std::string OwnFolder() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]\n");
+  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]\n"
+                       "       kestrel-sim --dir FOLDER --player-lib LIB --computer-lib LIB [--games N] [--seed S] [--no-swap]\n");
   return 2;
 }
 
@@ -58,6 +67,8 @@ double Average(int32_t points, int32_t hands) { return static_cast<double>(point
 int main(int argc, char** argv) {
   std::string dir, player, petrelDir, reportFile;
   long games = 100;
+  DuelArgs duel;
+  bool dueling = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -66,9 +77,18 @@ int main(int argc, char** argv) {
     else if (arg == "--player" && hasValue) player = argv[++i];
     else if (arg == "--petrel-dir" && hasValue) petrelDir = argv[++i];
     else if (arg == "--report" && hasValue) reportFile = argv[++i];
+    else if (arg == "--player-lib" && hasValue) dueling = true, duel.playerLib = argv[++i];
+    else if (arg == "--computer-lib" && hasValue) dueling = true, duel.computerLib = argv[++i];
+    else if (arg == "--seed" && hasValue) duel.seed = static_cast<int>(std::strtol(argv[++i], nullptr, 10));
+    else if (arg == "--no-swap") duel.swap = false;
     else return Usage();
   }
   if (dir.empty() || games < 1 || games > 30000) return Usage();
+  if (dueling) {
+    duel.dir = dir;
+    duel.games = games;
+    return RunDuel(duel);
+  }
   // A report file that cannot be written is said now, not after the run.
   if (!reportFile.empty() && !std::ofstream(reportFile, std::ios::binary | std::ios::trunc)) {
     std::fprintf(stderr, "kestrel-sim: cannot write the report to %s\n", reportFile.c_str());
@@ -95,6 +115,7 @@ int main(int argc, char** argv) {
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
   bridge.SetHost(&host);
+  bridge.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));  // the stored Computer Opponent
   // Without every export of the engine nothing is played: the same text as the program's.
   if (const std::string problem = bridge.CheckEngine(); !problem.empty()) {
     std::fprintf(stderr, "Kestrel: %s\n", problem.c_str());
