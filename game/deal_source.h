@@ -30,14 +30,20 @@ class MatchRecorder {
   virtual int NextRecordedValue() = 0;
   // A decision record was loaded (replay cursor not 0).
   virtual bool HasRecord() const = 0;
+  // The current hand has recorded a decision or marker since its start.
+  virtual bool HandHasDecision() const = 0;
 };
 
 // Records nothing and has nothing to replay.
 class NullRecorder : public MatchRecorder {
  public:
-  void RecordDecision(int, int) override {}
+  void RecordDecision(int a, int) override { handDecided_ = a != 0; }
   int NextRecordedValue() override { return 0; }
   bool HasRecord() const override { return false; }
+  bool HandHasDecision() const override { return handDecided_; }
+
+ private:
+  bool handDecided_ = false;
 };
 
 }  // namespace kestrel

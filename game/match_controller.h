@@ -105,6 +105,9 @@ class MatchController {
   const TableModel& Model() const { return model_; }
   TableModel& Model() { return model_; }
   const GameState& State() const { return state_; }
+  // The current hand has recorded a decision (a game length chosen now
+  // takes effect at the next game).
+  bool HandHasDecision() const { return recorder_->HandHasDecision(); }
 
  private:
   void Update(unsigned parts);

@@ -22,6 +22,7 @@
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/table_model.h"
+#include "settings/option_line.h"
 #include "settings/options.h"
 #include "ui/button_strip.h"
 #include "ui/card_image.h"
@@ -32,6 +33,7 @@ namespace kestrel {
 
 class ClientArea;
 class MatchController;
+class Session;
 
 class FrmKestrel : public QMainWindow, public Host {
   Q_OBJECT
@@ -43,6 +45,10 @@ class FrmKestrel : public QMainWindow, public Host {
   // paints from its table model.
   void SetController(MatchController* controller) { controller_ = controller; }
   MatchController* Controller() const { return controller_; }
+  // The player's session: the player commands and the Options handlers
+  // forward to it (without one, the options are only stored).
+  void SetSession(Session* session);
+  Session* GetSession() const { return session_; }
   CardRenderer& Renderer() { return renderer_; }
 
   // --- Host ---
@@ -59,11 +65,15 @@ class FrmKestrel : public QMainWindow, public Host {
   void Beep() override;
   void SetBusy(bool busy) override;
   void OptionsChanged() override;
+  void ApplyCardBack() override;
+  void ApplyPatterLayout() override;
 
   // Message boxes go through this when set (tests answer them here).
   std::function<bool(const std::string& text, const std::string& title, MessageIcon icon)> onMessageBox;
   // Answers the open-file dialog in place of the user (tests): title, filter, starting name.
   std::function<std::string(const std::string&, const std::string&, const std::string&)> onOpenFileDialog;
+  // Answers the save-file dialog in place of the user (tests): title, filter, starting name.
+  std::function<std::string(const std::string&, const std::string&, const std::string&)> onSaveFileDialog;
   std::function<void(const std::vector<uint8_t>&)> onPlayWave;
   std::function<void(const std::string&)> onPlaySoundFile;
 
@@ -83,7 +93,7 @@ class FrmKestrel : public QMainWindow, public Host {
   // Enforces the minimum size and centres the game panel and the pop-ups.
   void ArrangeWindow();
   // Recolours every region for intBackgroundIndex and redraws.
-  void ApplyBackground();
+  void ApplyBackground() override;
   QColor TableColor() const;
   // Rebuilds the caption from the match totals.
   void RefreshCaption();
@@ -116,6 +126,11 @@ class FrmKestrel : public QMainWindow, public Host {
   // value, waits for Continue with `message` in the message line and
   // returns the trimmed entry ("" when blank or abandoned).
   QString RunSeedPanel(const QStringList& texts, const QString& current, const QString& message);
+  // File > Change Player > New Player: the panel over the table, the name
+  // typed and confirmed with Enter or Continue, handed to the session.
+  void RunNewPlayerPanel();
+  // Opens the File menu at Change Player (a click on the player's name).
+  void OpenPlayerMenu();
 
   // --- Hooks the session installs for behaviour owned elsewhere ---
   std::function<void()> onShutdown;                     // settings and match written back
@@ -267,14 +282,17 @@ class FrmKestrel : public QMainWindow, public Host {
   void DrawCards(const TableModel& model);
   void DrawPegs(const TableModel& model);
   void DrawCursor(const TableModel& model);
+  void DrawPlayer(const TableModel& model);
+  // How an Options item looks now, for its option line.
+  static OptionItemView ViewOf(const QAction* action);
   bool LocalPause(const QString& message);
-  QAction* AddCheck(QMenu* menu, const QString& caption, const QKeySequence& key, bool* value);
-  std::vector<QAction*> AddRadio(QMenu* menu, const QStringList& captions, int16_t* value,
-                                 bool applyBackground = false);
+  QAction* AddCheck(QMenu* menu, CheckOption option, const QKeySequence& key, bool* value);
+  std::vector<QAction*> AddRadio(QMenu* menu, OptionGroup group, int16_t* value);
 
   GameState& state_;
   Options& options_;
   MatchController* controller_ = nullptr;
+  Session* session_ = nullptr;
   CardRenderer renderer_;
   std::string messageLine_;
   std::string strTemplateFile_ = "cardback.bmp";

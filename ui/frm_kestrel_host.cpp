@@ -73,6 +73,7 @@ std::string FrmKestrel::OpenFileDialog(const std::string& title, const std::stri
 
 std::string FrmKestrel::SaveFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& defaultExt, const std::string& startName) {
+  if (onSaveFileDialog) return onSaveFileDialog(title, filter, startName);
   QFileDialog dialog(this, QString::fromStdString(title), StartPath(startName), QtFilter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
@@ -129,5 +130,9 @@ void FrmKestrel::SetBusy(bool busy) {
 }
 
 void FrmKestrel::OptionsChanged() { ApplyOptionsToMenus(); }
+
+void FrmKestrel::ApplyCardBack() { ApplyDeckStyle(); }
+
+void FrmKestrel::ApplyPatterLayout() { ShowMessage(messageLine_); }
 
 }  // namespace kestrel

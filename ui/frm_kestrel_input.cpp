@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "game/match_controller.h"
+#include "game/session.h"
 #include "patter/patter.h"
 #include "ui/frm_kestrel.h"
 #include "ui/key_table.h"
@@ -108,6 +109,19 @@ void FrmKestrel::Redraw(const TableModel& model, unsigned parts) {
   }
   if (parts & kPartCaption) {
     if (!isMinimized()) setWindowTitle(QString::fromStdString(model.caption));
+  }
+  if (parts & kPartPlayer) DrawPlayer(model);
+}
+
+void FrmKestrel::DrawPlayer(const TableModel& model) {
+  // The name beside its prompt, and the recent players: item 1 is the
+  // current one; only items that hold a name are shown.
+  lblName->setText(QString::fromStdString(model.playerName));
+  for (int i = 1; i <= 12; ++i) {
+    const bool filled = i <= static_cast<int>(model.playerMenu.size());
+    mnuFilePlayerList[i]->setText(filled ? QString::fromStdString(model.playerMenu[static_cast<size_t>(i - 1)])
+                                         : QString());
+    mnuFilePlayerList[i]->setVisible(filled);
   }
 }
 
@@ -225,6 +239,7 @@ void FrmKestrel::Continue() {
 }
 
 void FrmKestrel::ToggleNonStop() {
+  if (session_ && session_->Locked()) return;  // no option changes in locked play
   options_.blnNonStop = !options_.blnNonStop;
   mnuOptionsNonStop->setChecked(options_.blnNonStop);
   if (onOptionChanged) onOptionChanged(mnuOptionsNonStop);
@@ -257,11 +272,7 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
     if (HandleKeyDown(key)) return true;
     if (HandleCharacter(key)) return true;
   } else if (event->type() == QEvent::MouseButtonPress && (widget == lblName || widget == lblNamePrompt)) {
-    // A click on the player's name opens the File menu at "Change Player".
-    if (mnuFilePlayer->menuAction()->isEnabled()) {
-      menuBar()->setActiveAction(mnuFile->menuAction());
-      QTimer::singleShot(0, this, [this] { mnuFile->setActiveAction(mnuFilePlayer->menuAction()); });
-    }
+    OpenPlayerMenu();
     return true;
   } else if (event->type() == QEvent::FocusOut) {
     // A visible entry box keeps the focus.
@@ -273,6 +284,17 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
       });
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmKestrel::OpenPlayerMenu() {
+  // As if Alt+F, C were typed: the File menu opens at "Change Player".
+  if (!mnuFilePlayer->menuAction()->isEnabled()) return;
+  menuBar()->setActiveAction(mnuFile->menuAction());
+  QTimer::singleShot(0, this, [this] {
+    if (!mnuFile->isVisible()) return;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c");
+    QCoreApplication::sendEvent(mnuFile, &press);
+  });
 }
 
 bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {

@@ -11,6 +11,7 @@
 #include "game/card_source_deal.h"
 #include "game/engine_bridge.h"
 #include "game/match_controller.h"
+#include "game/session.h"
 #include "game/startup.h"
 #include "patter/patter.h"
 #include "settings/command_line.h"
@@ -61,23 +62,10 @@ int main(int argc, char** argv) {
     }
   }
 
-  // The player: the command line's, else the first stored one, else "MoonBeam".
-  const std::string player = StartupPlayer(settings, commandLine.Value("Player"));
-  ResetDefaults(options);
-  MatchRecordHooks noMatch;
-  LoadSettings(settings, player, options, noMatch);
-  // The log is written beside the settings file unless the player chose another name.
-  if (options.strLogFile.empty()) options.strLogFile = settings.DefaultLogFile(player);
-
   FrmKestrel window(state, options);
   settings.SetWriteFailureHandler([&window](const std::string& text) {
     window.MessageBox(text, "Kestrel", MessageIcon::Critical);
   });
-  window.lblName->setText(QString::fromStdString(player));
-  window.ApplyOptionsToMenus();
-  window.ApplyBackground();
-  window.ApplyDeckStyle();
-  if (IsLocked(commandLine)) window.ApplyLock();
 
   EngineBridge engine(folder);
   engine.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
@@ -86,17 +74,22 @@ int main(int argc, char** argv) {
   });
   CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
   cards.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
-  cards.SetReversionHandler([&window](const std::string&) { window.ApplyOptionsToMenus(); });
   CardSourceDeal deal(cards, options);
   PatterTable patter;
   Statistics statistics;
   ActivityLog log(options, window);
   MatchController controller(state, options, window, engine, deal, patter, statistics, log);
-  controller.SetPlayerName(player);
   window.SetController(&controller);
+  // The player (the command line's, else the first stored one, else
+  // "MoonBeam"), his settings applied; then locked play.
+  Session session(settings, state, options, patter, statistics, controller, window, log);
+  window.SetSession(&session);
+  cards.SetReversionHandler([&session](const std::string& text) { session.CardSourceReverted(text); });
+  session.Start(commandLine.Value("Player"));
+  if (session.Locked()) window.ApplyLock();
   window.patterText = [&patter](int slot) { return QString::fromStdString(patter.PatterText(slot)); };
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
-  window.onShutdown = [&] { SaveSettings(settings, player, options, noMatch); };
+  window.onShutdown = [&] { session.Save(); };
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {
     const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
@@ -108,6 +101,7 @@ int main(int argc, char** argv) {
     const CardSource::SeedEntry result = cards.ApplySeedEntry(entry.toStdString());
     if (result.outcome == CardSource::SeedEntry::kInvalid)
       window.MessageBox(result.message, "Kestrel", MessageIcon::Information);
+    if (result.outcome == CardSource::SeedEntry::kChanged) session.LogOptionChange(OptionItemView{kSetSeedCaption});
   };
   QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
     window.showNormal();

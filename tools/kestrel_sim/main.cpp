@@ -20,6 +20,7 @@
 #include "game/card_source_deal.h"
 #include "game/engine_bridge.h"
 #include "game/match_controller.h"
+#include "game/session.h"
 #include "game/shared_library.h"
 #include "patter/patter.h"
 #include "settings/options.h"
@@ -67,14 +68,8 @@ int main(int argc, char** argv) {
 
   SettingsFile file(dir, CommandLine(""));
   file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
-  player = StartupPlayer(file, player);
   Options options;
-  ResetDefaults(options);
-  MatchRecordHooks hooks;
-  LoadSettings(file, player, options, hooks);
   const GlobalSwitches globals = ReadGlobalSwitches(file);
-  if (options.intLogLevel < 0 || options.intLogLevel > 2) options.intLogLevel = 0;
-  if (options.strLogFile.empty()) options.strLogFile = file.DefaultLogFile(player);
 
   GameState state;
   state.intUseAltLibrary = globals.intUseAltLibrary;
@@ -94,19 +89,23 @@ int main(int argc, char** argv) {
   CardSource source(options, [&](int32_t s) { return bridge.RandSeed(s); });
   CardSourceDeal deal(source, options);
 
-  // The automatic actions answer only where the button is enabled; the run
-  // plays for the player whatever the stored Allow Autoplay/Autoscore say.
-  const Options stored = options;
-  options.blnAutoplay = options.blnAutoscore = true;
-  options.blnNonStop = false;
-
   AutomaticHost host(static_cast<int>(games));
   PatterTable patter;
   Statistics stats;
   ActivityLog log(options, host);
   MatchController controller(state, options, host, bridge, deal, patter, stats, log);
-  controller.SetPlayerName(player);
   host.Attach(&controller);
+  // The player and his settings, as the program restores them.
+  Session session(file, state, options, patter, stats, controller, host, log);
+  source.SetReversionHandler([&session](const std::string& text) { session.CardSourceReverted(text); });
+  session.Start(player);
+  player = session.PlayerName();
+
+  // The automatic actions answer only where the button is enabled; the run
+  // plays for the player whatever the stored Allow Autoplay/Autoscore say.
+  const Options stored = options;
+  options.blnAutoplay = options.blnAutoscore = true;
+  options.blnNonStop = false;
 
   long playerWins = 0, computerWins = 0;
   host.SetGameEndHandler([&] {
@@ -135,9 +134,8 @@ int main(int argc, char** argv) {
               seconds > 0 ? state.intGamesPlayed / seconds : 0.0);
 
   // The settings go back as the program would leave them.
-  Options toSave = options;
-  toSave.blnAutoplay = stored.blnAutoplay;
-  toSave.blnAutoscore = stored.blnAutoscore;
-  SaveSettings(file, player, toSave, hooks);
+  options.blnAutoplay = stored.blnAutoplay;
+  options.blnAutoscore = stored.blnAutoscore;
+  session.Save();
   return 0;
 }

@@ -1,0 +1,16 @@
+// The summary of the current session's settings shown at the head of the
+// statistics display: the Global switches that are on, then one option line
+// per option in menu order.
+#pragma once
+
+#include <string>
+
+#include "settings/options.h"
+#include "settings/profile.h"
+
+namespace kestrel {
+
+std::string SessionSettingsText(const Options& options, const std::string& playerName, const GlobalSwitches& globals,
+                                bool locked);
+
+}  // namespace kestrel
