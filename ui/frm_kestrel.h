@@ -283,6 +283,7 @@ class FrmKestrel : public QMainWindow, public Host {
   void DrawPegs(const TableModel& model);
   void DrawCursor(const TableModel& model);
   void DrawPlayer(const TableModel& model);
+  void TypeChangePlayerKey(int triesLeft);
   // How an Options item looks now, for its option line.
   static OptionItemView ViewOf(const QAction* action);
   bool LocalPause(const QString& message);

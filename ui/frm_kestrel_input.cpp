@@ -287,14 +287,20 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmKestrel::OpenPlayerMenu() {
-  // As if Alt+F, C were typed: the File menu opens at "Change Player".
+  // As if Alt+F, C were typed: the File menu opens, then "C" opens Change
+  // Player once the menu is on screen.
   if (!mnuFilePlayer->menuAction()->isEnabled()) return;
   menuBar()->setActiveAction(mnuFile->menuAction());
-  QTimer::singleShot(0, this, [this] {
-    if (!mnuFile->isVisible()) return;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c");
-    QCoreApplication::sendEvent(mnuFile, &press);
-  });
+  QTimer::singleShot(100, this, [this] { TypeChangePlayerKey(5); });
+}
+
+void FrmKestrel::TypeChangePlayerKey(int triesLeft) {
+  if (!mnuFile->isVisible()) {
+    if (triesLeft > 0) QTimer::singleShot(100, this, [this, triesLeft] { TypeChangePlayerKey(triesLeft - 1); });
+    return;
+  }
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c");
+  QCoreApplication::sendEvent(mnuFile, &press);
 }
 
 bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {

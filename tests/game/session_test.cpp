@@ -48,6 +48,20 @@ TEST(Session, RestoreMendsOutOfRangeValuesAndFollowsThePlayer) {
   EXPECT_EQ(s.file.ReadIniString("Ann", "Options"), "13896,1,0,1,1,1,2,0,0,1,0,0,0,1,1,0");
 }
 
+TEST(Session, GarbageOptionsGiveZeroFieldsThatTheApplyStepsAccept) {
+  SessionRig s(kHead + "Players=Ann\r\n[Ann]\r\nOptions=abc,x,,-5,99999999,1\r\nDogEars=zz,53\r\n");
+  s.session.Start("");
+  const Options& o = s.rig.options;
+  EXPECT_EQ(o.lngSeedOrPointer, 0);
+  EXPECT_FALSE(o.blnHints);
+  EXPECT_TRUE(o.blnAutoplay);  // -5 is not 0
+  EXPECT_FALSE(o.blnAutoscore);  // out of 16-bit range: 0
+  EXPECT_EQ(o.intPatter, 0);
+  EXPECT_EQ(o.intSounds, 0);
+  EXPECT_TRUE(o.strMarkedCards.empty());
+  EXPECT_EQ(s.session.PlayerName(), "Ann");
+}
+
 TEST(Session, StartUpPlayerAndTheRecentPlayerMenu) {
   const std::string thirteen = "A1,A2,A3,A4,A5,A6,A7,A8,A9,A10,A11,A12,A13";
   struct Case {
