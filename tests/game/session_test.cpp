@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/card_source.h"
 #include "settings/player_name.h"
 #include "settings/session_settings.h"
 #include "tests/support/scratch_dir.h"
@@ -143,6 +144,21 @@ OptionItemView Named(const char* caption, bool marker = false, bool checked = fa
   item.marker = marker;
   item.checked = checked;
   return item;
+}
+
+TEST(Session, CardSourceReversionIsLoggedAsAnOptionChange) {
+  SessionRig s(kHead + "Players=Ann\r\n");
+  s.session.Start("");
+  s.rig.options.strLogFile = s.dir.File("Ann.log");
+  s.rig.options.intLogLevel = 1;
+  s.session.CardSourceReverted(ReversionText(false));
+  EXPECT_FALSE(ScratchDir::Exists(s.rig.options.strLogFile));
+  s.rig.options.intLogLevel = 2;
+  s.session.CardSourceReverted(ReversionText(false));
+  s.session.CardSourceReverted(ReversionText(true));
+  EXPECT_EQ(ScratchDir::Get(s.rig.options.strLogFile),
+            " Card Source: Reverting to default sequence (EOF reached)\r\n"
+            " Card Source: Reverting to default sequence (file open/read error)\r\n");
 }
 
 TEST(OptionLine, EveryRule) {
