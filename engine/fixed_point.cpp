@@ -44,7 +44,7 @@ uint32_t Exp2Neg(uint32_t t) {
     }
   }
   uint64_t r = b >> (whole + 16);
-  return r > 0xFFFF ? 0xFFFF : r;
+  return r > 0xFFFF ? 0xFFFFu : static_cast<uint32_t>(r);
 }
 
 uint32_t FixPow(uint32_t x, uint32_t e) {

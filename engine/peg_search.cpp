@@ -15,14 +15,14 @@ int SharePower(int p, int n) {
 }
 
 int Share(uint32_t part, uint32_t total) {
-  const uint32_t p = (512 * uint64_t(part) + total) / (2 * uint64_t(total));
-  return p >= 256 ? 255 : int(p);
+  const uint64_t p = (512 * uint64_t(part) + total) / (2 * uint64_t(total));
+  return p >= 256 ? 255 : static_cast<int>(p);
 }
 
 int Mean(uint32_t sum, uint32_t weight) {
   if (weight == 0) return 0;
-  const uint32_t m = (2 * uint64_t(sum) + weight) / (2 * uint64_t(weight));
-  return m > 255 ? 255 : int(m);
+  const uint64_t m = (2 * uint64_t(sum) + weight) / (2 * uint64_t(weight));
+  return m > 255 ? 255 : static_cast<int>(m);
 }
 
 void EndSeries(SearchRecord& r) {

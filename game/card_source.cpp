@@ -99,7 +99,7 @@ int CardSource::NextCard(DataFile& file) {
 std::string CardSource::DrawCards(int n) {
   if (n < 0) n = 0;
   if (n > 52) n = 52;
-  if (busy_) busy_(true);
+  if (host_) host_->SetBusy(true);
   bool fromFile = options_.intCardSource == 1;
   DataFile file(fromFile ? options_.strDataFile : std::string());
   if (!fromFile) file.Close(0);
@@ -121,22 +121,23 @@ std::string CardSource::DrawCards(int n) {
   if (fromFile && handle <= 0) {
     options_.intCardSource = 0;
     if (reverted_) reverted_(ReversionText(handle < 0));
+    if (host_) host_->OptionsChanged();
   }
-  if (busy_) busy_(false);
+  if (host_) host_->SetBusy(false);
   return cards;
 }
 
 std::string CardSource::PeekCards(int n) {
   Options saved = options_;
-  auto busy = std::move(busy_);
+  Host* host = host_;
   auto reverted = std::move(reverted_);
-  busy_ = nullptr;
+  host_ = nullptr;
   reverted_ = nullptr;
   std::string cards = DrawCards(n);
   options_.lngSeedOrPointer = saved.lngSeedOrPointer;
   options_.intCardSource = saved.intCardSource;
   options_.strDataFile = saved.strDataFile;
-  busy_ = std::move(busy);
+  host_ = host;
   reverted_ = std::move(reverted);
   return cards;
 }

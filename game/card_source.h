@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "game/host.h"
 #include "settings/options.h"
 
 namespace kestrel {
@@ -20,10 +21,13 @@ class CardSource {
   // (intCardSource, lngSeedOrPointer, strDataFile) and are updated in place.
   CardSource(Options& options, RandSeedFn randSeed);
 
-  void SetBusyHandler(std::function<void(bool)> fn) { busy_ = std::move(fn); }
+  // The busy pointer while a data file is read, and the menu checks
+  // refreshed (Host::OptionsChanged) when a deal reverted to the default
+  // sequence.
+  void SetHost(Host* host) { host_ = host; }
   // Called when a deal reverted from the data file to the default sequence,
   // with the text for the log ("Reverting to default sequence" and the
-  // reason); the window refreshes its menu checks and prompt.
+  // reason).
   void SetReversionHandler(std::function<void(const std::string&)> fn) { reverted_ = std::move(fn); }
 
   // n different cards (n at most 52), in drawing order.
@@ -58,7 +62,7 @@ class CardSource {
 
   Options& options_;
   RandSeedFn randSeed_;
-  std::function<void(bool)> busy_;
+  Host* host_ = nullptr;
   std::function<void(const std::string&)> reverted_;
   int64_t budget_ = 0;
 };

@@ -96,6 +96,15 @@ void MatchController::DoAutomatic() {
   }
 }
 
+bool MatchController::ToggleNonStop() {
+  if (!state_.blnAllowCtrlF10) return false;
+  if (options_.blnAutoplay && options_.blnAutoscore) {
+    options_.blnNonStop = !options_.blnNonStop;
+    host_.OptionsChanged();
+  }
+  return true;
+}
+
 void MatchController::MoveCardCursor(int position) {
   const int last = state_.intWaitState == kWaitDiscard ? 5 : state_.intPlayerCardsLeft - 1;
   if (position > last) position = 0;
@@ -116,6 +125,11 @@ void MatchController::CardLeft() {
 
 void MatchController::CardSelect() {
   if (state_.intWaitState == kWaitDiscard || state_.intWaitState == kWaitPlay) ClickLowerPlace(state_.intCursorCard);
+}
+
+void MatchController::ShowMessageLine(const MessageLine& line) {
+  SetMessage(line);
+  Update(kPartMessage);
 }
 
 void MatchController::NewMatch() { state_.intWaitState = kWaitNone; }

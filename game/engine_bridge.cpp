@@ -112,9 +112,11 @@ void* EngineBridge::Osprey(const char* name) {
     // Once per run: the game goes on with the first legal choices, no points
     // from the engine's scoring and a stand-in generator.
     ospreyReported_ = true;
-    Warn("Problem with call to " + std::string(name) + " in the engine library\n" + ospreyLib_->Path() + "\n\n" +
-            (ospreyResolver_ ? std::string("not found") : ospreyLib_->Error()) +
-            "\n\nThe computer's play and the scores of this session cannot be relied on.");
+    if (host_)
+      host_->MessageBox("Problem with call to " + std::string(name) + " in the engine library\n" + ospreyLib_->Path() +
+                            "\n\n" + (ospreyResolver_ ? std::string("not found") : ospreyLib_->Error()) +
+                            "\n\nThe computer's play and the scores of this session cannot be relied on.",
+                        "Kestrel", MessageIcon::Exclamation);
   }
   return p;
 }
@@ -126,15 +128,7 @@ void* EngineBridge::Petrel(const char* name) {
 void EngineBridge::PetrelFailed(GameState& state) {
   std::string message = PetrelFallbackMessage(state.intUseAltLibrary);
   state.intUseAltLibrary = 0;  // in memory only: the next run tries Petrel32 again
-  Warn(message);
-}
-
-void EngineBridge::Warn(const std::string& message) {
-  if (!warn_) return;
-  bool wasBusy = busyOn_;
-  if (wasBusy) Busy(false);
-  warn_(message);
-  if (wasBusy) Busy(true);
+  if (host_) host_->MessageBox(message, "Kestrel", MessageIcon::Exclamation);
 }
 
 void EngineBridge::ChooseDiscards(GameState& state, bool isComputer, int& first, int& second) {
@@ -149,7 +143,6 @@ void EngineBridge::ChooseDiscards(GameState& state, bool isComputer, int& first,
   auto pick = [&](int16_t r) { return holderDeals ? (r / 256) & 255 : r & 255; };
   int byte = -1;
 
-  Busy(true);
   if (UseAltFor(state.intUseAltLibrary, isComputer)) {
     if (!bound_->altDiscard) bound_->altDiscard = As<DiscardFn>(Petrel("Discard"));
     if (bound_->altDiscard) {
@@ -165,7 +158,6 @@ void EngineBridge::ChooseDiscards(GameState& state, bool isComputer, int& first,
       if (LegalDiscardByte(pick(lastRaw_))) byte = pick(lastRaw_);
     }
   }
-  Busy(false);
   if (byte >= 0) {
     first = byte % 16;
     second = byte / 16;
@@ -205,7 +197,6 @@ int EngineBridge::ChoosePlay(GameState& state, bool isComputer) {
   };
   int chosen = -1;
 
-  Busy(true);
   if (UseAltFor(state.intUseAltLibrary, isComputer)) {
     if (!bound_->altMakePegPlay) bound_->altMakePegPlay = As<MakePegPlayFn>(Petrel("MakePegPlay"));
     if (bound_->altMakePegPlay) chosen = call(bound_->altMakePegPlay);
@@ -215,7 +206,6 @@ int EngineBridge::ChoosePlay(GameState& state, bool isComputer) {
     if (!bound_->makePegPlay) bound_->makePegPlay = As<MakePegPlayFn>(Osprey("MakePegPlay"));
     if (bound_->makePegPlay) chosen = call(bound_->makePegPlay);
   }
-  Busy(false);
   return chosen < 0 ? firstFit : chosen;
 }
 

@@ -14,6 +14,7 @@
 #include "engine/osprey32.h"
 #include "game/decisions.h"
 #include "game/game_state.h"
+#include "game/host.h"
 #include "game/shared_library.h"
 
 namespace kestrel {
@@ -52,10 +53,9 @@ class EngineBridge : public Decisions {
   explicit EngineBridge(std::string folder, std::string petrelFolder = {});
   ~EngineBridge() override;
 
-  // Busy pointer on (true) and off around the computer's decisions.
-  void SetBusyHandler(std::function<void(bool)> fn) { busy_ = std::move(fn); }
-  // Shows a message box with the exclamation icon, OK and the title "Kestrel".
-  void SetWarningHandler(std::function<void(const std::string&)> fn) { warn_ = std::move(fn); }
+  // Where the warnings go (a message box with the exclamation icon and the
+  // title "Kestrel"). The busy pointer is the match controller's business.
+  void SetHost(Host* host) { host_ = host; }
 
   // Test seam: look-ups by name in place of the two libraries.
   using Resolver = std::function<void*(const char* name)>;
@@ -80,12 +80,6 @@ class EngineBridge : public Decisions {
   void* Osprey(const char* name);
   void* Petrel(const char* name);
   void PetrelFailed(GameState& state);
-  void Busy(bool on) {
-    busyOn_ = on;
-    if (busy_) busy_(on);
-  }
-  // Shows a message with the normal pointer.
-  void Warn(const std::string& message);
 
   std::string folder_;
   std::unique_ptr<SharedLibrary> ospreyLib_;
@@ -93,10 +87,8 @@ class EngineBridge : public Decisions {
   Resolver ospreyResolver_;
   Resolver petrelResolver_;
   std::unique_ptr<Bound> bound_;
-  std::function<void(bool)> busy_;
-  std::function<void(const std::string&)> warn_;
+  Host* host_ = nullptr;
   bool ospreyReported_ = false;
-  bool busyOn_ = false;
   int16_t lastRaw_ = 0;
 };
 

@@ -32,7 +32,8 @@ class Host {
   virtual void PumpEvents(bool mayBlock) = 0;
 
   // A message box titled `title`. For MessageIcon::Question it offers Yes and
-  // No and returns true for Yes; otherwise it has OK and returns true.
+  // No and returns true for Yes; otherwise it has OK and returns true. It
+  // shows with the normal pointer, also while the core is busy.
   virtual bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) = 0;
 
   // Common file dialogs; `filter` as "Text files (*.txt) All files (*.*)".
@@ -49,7 +50,8 @@ class Host {
   virtual void PlaySoundFile(const std::string& path) = 0;
   virtual void Beep() = 0;
 
-  // The busy (hourglass) pointer around the computer's decisions.
+  // The busy (hourglass) pointer around the computer's decisions and a data
+  // file read: on or off, not a count (a second "on" changes nothing).
   virtual void SetBusy(bool busy) = 0;
 
   // An option value was changed by the core itself (logging switched off

@@ -56,6 +56,28 @@ void MatchController::SyncButton() {
     model_.buttonIcon = 0;
   }
   model_.buttonEnabled = ButtonEnabled();
+  model_.keyCardEnabled = code == kWaitDiscard || code == kWaitPlay;
+  model_.keyPegEnabled = code >= kWaitPegHeels && code <= kWaitPegCrib;
+  model_.keyContinueEnabled = code == kWaitContinue;
+}
+
+void MatchController::SetMessage(const MessageLine& line) {
+  model_.message = line.text;
+  model_.patterText = line.patter;
+  model_.patterSlot = line.patterSlot;
+  const int slot = line.patterSlot;
+  using Pack = TableModel::Pack;
+  model_.animatedPack = slot >= kPatterMatchCut && slot <= kPatterMatchCutGreenAceDeuce ? Pack::CutForDeal
+                        : slot == kPatterGreenCut || slot == kPatterGreenThrow      ? Pack::Computer
+                        : slot == kPatterRedCut || slot == kPatterRedThrow          ? Pack::Player
+                                                                                    : Pack::None;
+}
+
+MessageLine MatchController::Message() const {
+  MessageLine line(model_.message);
+  line.patter = model_.patterText;
+  line.patterSlot = model_.patterSlot;
+  return line;
 }
 
 bool MatchController::ButtonEnabled() const {
@@ -73,6 +95,7 @@ void MatchController::Update(unsigned parts) {
   model_.computerBackPeg = state_.intComputerBackPeg;
   if (!model_.backPegDraggable) model_.playerClaim = state_.intPlayerBackPeg;
   model_.hintsOn = options_.blnHints;
+  model_.patterVisible = options_.intPatter != 0;
   SyncButton();
   host_.Redraw(model_, parts);
 }
@@ -110,9 +133,9 @@ void MatchController::OptionsApplied() {
 // ---------------------------------------------------------------------------
 // The wait
 
-bool MatchController::WaitForUser(const std::string& message, int code) {
+bool MatchController::WaitForUser(const MessageLine& message, int code) {
   state_.intWaitState = static_cast<int16_t>(code);
-  model_.message = message;
+  SetMessage(message);
   Update(kPartButton | kPartMessage | kPartCursor);
   while (state_.intWaitState == code) {
     // Non-Stop Play answers for the player where the button could, and
@@ -127,18 +150,18 @@ bool MatchController::WaitForUser(const std::string& message, int code) {
     if (options_.blnNonStop && state_.intWaitState == code && ButtonEnabled()) DoAutomatic();
   }
   const bool answered = state_.intWaitState == -code;
-  if (answered) model_.message.clear();
+  if (answered) SetMessage({});
   Update(kPartButton | kPartMessage);
   return answered;
 }
 
-bool MatchController::PauseForContinue(const std::string& message) {
+bool MatchController::PauseForContinue(const MessageLine& message) {
   if (state_.blnRestoring) return true;
   const int16_t savedState = state_.intWaitState;
-  const std::string savedMessage = model_.message;
+  const MessageLine savedMessage = Message();
   if (!WaitForUser(message, kWaitContinue)) return false;
   state_.intWaitState = savedState;
-  if (savedState > 0) model_.message = RefreshPatterLine(savedMessage, patter_);
+  if (savedState > 0) SetMessage(RefreshPatterLine(savedMessage, patter_));
   Update(kPartButton | kPartMessage);
   return true;
 }
@@ -245,14 +268,14 @@ bool MatchController::CutForDeal() {
   model_.loCard[8] = CardElement{EmptyBackCode(), true};
   model_.deckClickable = true;
   Update(kPartCards);
-  std::string message = WithPatter("Low card deals.", patter_, kPatterMatchCut);
+  MessageLine message = WithPatter("Low card deals.", patter_, kPatterMatchCut);
   int playerCard = 0, computerCard = 0;
   for (;;) {
     if (!PauseForContinue(message)) {
       model_.deckClickable = false;
       return false;
     }
-    model_.message.clear();
+    SetMessage({});
     const std::string cut = deal_.DrawCards(2);
     playerCard = static_cast<unsigned char>(cut[0]);
     computerCard = static_cast<unsigned char>(cut[1]);
@@ -329,7 +352,7 @@ bool MatchController::SelectDiscards() {
   }
   state_.intHintCard1 = static_cast<int16_t>(h1);
   state_.intHintCard2 = static_cast<int16_t>(h2);
-  const std::string message =
+  const MessageLine message =
       state_.blnPlayerDeals ? WithPatter("Your crib -- select discards.", patter_, kPatterRedThrow)
                             : WithPatter("My crib -- select discards.", patter_, kPatterGreenThrow);
   state_.intSelectedCard = -1;
@@ -379,7 +402,7 @@ bool MatchController::SelectDiscards() {
 }
 
 bool MatchController::CutStarter() {
-  const std::string message = state_.blnPlayerDeals ? WithPatter("Turn the cut.", patter_, kPatterRedCut)
+  const MessageLine message = state_.blnPlayerDeals ? WithPatter("Turn the cut.", patter_, kPatterRedCut)
                                                     : WithPatter("Cut the deck.", patter_, kPatterGreenCut);
   model_.deckClickable = true;
   const bool ok = PauseForContinue(message);
@@ -457,7 +480,7 @@ bool MatchController::CheckGameOver() {
   else
     slot = loser >= 120 ? 49 : loser >= 116 ? 50 : loser >= 94 ? 51 : loser >= 91 ? 52 : loser >= 88 ? 53
          : loser >= 61 ? 54 : 55;
-  message = WithPatter(message, patter_, slot);
+  const MessageLine line = WithPatter(message, patter_, slot);
   state_.intPointDifferential += state_.intPlayerScore - state_.intComputerScore;
   Update(kPartPegs);
   if (log_.LogsGames()) {
@@ -478,7 +501,7 @@ bool MatchController::CheckGameOver() {
     const std::string& file = computerWon ? options_.strWinSound : options_.strLossSound;
     if (!file.empty()) host_.PlaySoundFile(file);
   }
-  PauseForContinue(message);
+  PauseForContinue(line);
   return true;
 }
 

@@ -19,11 +19,11 @@
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/table_model.h"
+#include "patter/patter.h"
 
 namespace kestrel {
 
 struct Options;
-class PatterTable;
 struct Statistics;
 class ActivityLog;
 
@@ -44,8 +44,11 @@ class MatchController {
   // --- The loops and the wait ---
   void PlayMatch();
   bool PlayGame();
-  bool WaitForUser(const std::string& message, int code);
-  bool PauseForContinue(const std::string& message);
+  bool WaitForUser(const MessageLine& message, int code);
+  // Shows a message and waits for Continue, with whatever prompt was
+  // pending put back afterwards (its remark refreshed); false when the wait
+  // was abandoned.
+  bool PauseForContinue(const MessageLine& message);
 
   // --- The steps of a hand ---
   bool CutForDeal();
@@ -92,6 +95,10 @@ class MatchController {
   // The action button / Keyboard > Automatic: answers only when enabled.
   void DoAutomatic();
   bool ButtonEnabled() const;
+  // Ctrl+F10: switches Non-Stop Play where the Global switch allows the key
+  // (only while Allow Autoplay and Allow Autoscore are both on). False when
+  // the key is not allowed, so that it acts as F10.
+  bool ToggleNonStop();
   // Keyboard card cursor.
   void CardRight();
   void CardLeft();
@@ -101,10 +108,13 @@ class MatchController {
   void NewMatch();
   // Options > Scoring Details (or Sort Hands) changed: redraw what shows it.
   void OptionsApplied();
+  // Shows a message line outside any wait ("Restoring match...").
+  void ShowMessageLine(const MessageLine& line);
 
   const TableModel& Model() const { return model_; }
   TableModel& Model() { return model_; }
   const GameState& State() const { return state_; }
+  const PatterTable& Patter() const { return patter_; }
   // The current hand has recorded a decision (a game length chosen now
   // takes effect at the next game).
   bool HandHasDecision() const { return recorder_->HandHasDecision(); }
@@ -112,6 +122,8 @@ class MatchController {
  private:
   void Update(unsigned parts);
   void SyncButton();
+  void SetMessage(const MessageLine& line);
+  MessageLine Message() const;
   void ShowHandsNow(bool playerSide, bool computerSide);
   void ShowCursor(bool visible);
   int ReadClaim() const;

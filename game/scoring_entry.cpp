@@ -57,8 +57,7 @@ bool MatchController::AnnounceComputerScore(int points, int category) {
     default: break;
   }
   const int slot = ComputerAnnouncePatter(category, points);
-  if (slot >= 0) message = WithPatter(message, patter_, slot);
-  if (!PauseForContinue(message)) return false;
+  if (!PauseForContinue(WithPatter(message, patter_, slot))) return false;
   return AddComputerPoints(points, category);
 }
 
@@ -83,7 +82,7 @@ bool MatchController::PromptPlayerScore(int points, int category) {
     default: break;
   }
   const int slot = PlayerPromptPatter(category, points);
-  if (slot >= 0) message = WithPatter(message, patter_, slot);
+  const MessageLine line = WithPatter(message, patter_, slot);
 
   state_.intPointsToPeg = static_cast<int16_t>(points);
   model_.startArrowVisible = state_.intPlayerBackPeg < 0;
@@ -92,7 +91,7 @@ bool MatchController::PromptPlayerScore(int points, int category) {
   model_.targetHole = state_.intPlayerScore + points;
   model_.targetInFront = options_.blnHints && points >= 1;
   Update(kPartPegs);
-  const bool answered = WaitForUser(message, category);
+  const bool answered = WaitForUser(line, category);
   model_.backPegDraggable = false;
   model_.startArrowVisible = false;
   model_.targetHole = -1000;

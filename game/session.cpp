@@ -9,12 +9,6 @@
 #include "stats/statistics.h"
 
 namespace kestrel {
-namespace {
-
-constexpr int kPatterNewPlayer = 4;
-
-}  // namespace
-
 Session::Session(SettingsFile& file, GameState& state, Options& options, PatterTable& patter, Statistics& stats,
                  MatchController& controller, Host& host, ActivityLog& log)
     : file_(file), state_(state), options_(options), patter_(patter), stats_(stats), controller_(controller),
@@ -72,8 +66,6 @@ Session::NewPlayerOutcome Session::EnterNewPlayer(const std::string& typed) {
   return NewPlayerOutcome::Created;
 }
 
-std::string Session::NewPlayerMessage() const { return WithPatter("Type new player name.", patter_, kPatterNewPlayer); }
-
 bool Session::Save() { return SaveSettings(file_, strPlayerName_, options_, *hooks_); }
 
 // ------------------------------------------------------- the restore sequence
@@ -87,9 +79,7 @@ void Session::ResetDefaults() {
 }
 
 void Session::RestoreSession() {
-  TableModel& model = controller_.Model();
-  model.message = "Restoring match...";
-  host_.Redraw(model, kPartMessage);
+  controller_.ShowMessageLine("Restoring match...");
   BuildPlayerMenu();
   ResetDefaults();
   // The player's section. Where it holds an unfinished match, the record

@@ -34,6 +34,10 @@ inline constexpr const char* kNewPlayerTexts[3] = {
     "alias for serious competition in a long-running ruthless match.",
     "Leave text box blank to continue as current player."};
 
+// The message while the New Player panel waits, and its patter situation.
+inline constexpr char kNewPlayerPrompt[] = "Type new player name.";
+inline constexpr int kPatterNewPlayer = 4;
+
 class Session {
  public:
   Session(SettingsFile& file, GameState& state, Options& options, PatterTable& patter, Statistics& stats,
@@ -68,8 +72,6 @@ class Session {
   // changes nothing; the current name in another spelling only respells it;
   // any other name saves everything and starts the new player's session.
   NewPlayerOutcome EnterNewPlayer(const std::string& typed);
-  // The message line while the New Player panel waits.
-  std::string NewPlayerMessage() const;
   // Writes the Global section and the player's section.
   bool Save();
 

@@ -78,15 +78,29 @@ struct TableModel {
   bool startArrowVisible = false;
 
   // The action button follows the wait state (caption " Continue",
-  // " Autoplay", "Autoscore"; icon column 0, 1, 2).
+  // " Autoplay", "Autoscore"; icon column 0, 1, 2); it acts only when
+  // enabled, and so does Keyboard > Automatic.
   int waitState = 0;
   bool buttonEnabled = false;
   std::string buttonCaption = " Continue";
   int buttonIcon = 0;
+  // The Keyboard menu's groups: the card cursor (Card Right, Left, Select),
+  // the peg keys (Peg Ahead, Back, Anchor) and Continue.
+  bool keyCardEnabled = false;
+  bool keyPegEnabled = false;
+  bool keyContinueEnabled = false;
 
-  // The message line: message, CR, patter text, CR, patter slot number
-  // (see patter/patter.h). Empty when nothing is asked.
+  // The message line: what the player is asked, and below it the
+  // computer's remark (patter) for the situation, with its slot. Empty when
+  // nothing is asked; the remark shows only when patter is not hidden.
   std::string message;
+  std::string patterText;
+  int patterSlot = -1;
+  bool patterVisible = true;
+  // The pack the message asks the player to use; its dog-ear back speckles
+  // while the game waits.
+  enum class Pack { None, CutForDeal, Computer, Player };
+  Pack animatedPack = Pack::None;
 
   // The scoring-details panel (frameDetails / lblDetails).
   std::string detailsText;

@@ -86,45 +86,27 @@ void PatterTable::SetText(int slot, const std::string& text) {
   if (ValidSlot(slot)) texts_[slot] = text;
 }
 
-std::string PatterTable::PatterText(int slot) const {
-  if (!ValidSlot(slot)) return {};
-  return texts_[slot] + "\r" + std::to_string(slot);
-}
-
 const std::string& PatterTable::Text(int slot) const {
   static const std::string empty;
   return ValidSlot(slot) ? texts_[slot] : empty;
 }
 
-std::string WithPatter(const std::string& message, const PatterTable& patter, int slot) {
-  return message + "\r" + patter.PatterText(slot);
+MessageLine WithPatter(const std::string& message, const PatterTable& patter, int slot) {
+  MessageLine line(message);
+  if (ValidSlot(slot)) {
+    line.patter = patter.Text(slot);
+    line.patterSlot = slot;
+  }
+  return line;
 }
 
-int PatterSlotOfMessage(const std::string& line) {
-  size_t first = line.find('\r');
-  if (first == std::string::npos) return -1;
-  size_t second = line.find('\r', first + 1);
-  if (second == std::string::npos) return -1;
-  const std::string digits = line.substr(second + 1);
-  if (digits.empty() || digits.size() > 3) return -1;
-  for (char c : digits)
-    if (c < '0' || c > '9') return -1;
-  int slot = std::atoi(digits.c_str());
-  return ValidSlot(slot) ? slot : -1;
+MessageLine RefreshPatterLine(const MessageLine& line, const PatterTable& patter) {
+  return line.patterSlot < 0 ? line : WithPatter(line.text, patter, line.patterSlot);
 }
 
-std::string RefreshPatterLine(const std::string& line, const PatterTable& patter) {
-  int slot = PatterSlotOfMessage(line);
-  if (slot < 0) return line;
-  return line.substr(0, line.find('\r') + 1) + patter.PatterText(slot);
-}
-
-std::string VisibleMessage(const std::string& line, bool withPatter) {
-  size_t first = line.find('\r');
-  if (first == std::string::npos) return line;
-  if (!withPatter) return line.substr(0, first);
-  size_t second = line.find('\r', first + 1);
-  return line.substr(0, second);
+std::string VisibleMessage(const MessageLine& line, bool withPatter) {
+  if (!withPatter || line.patterSlot < 0) return line.text;
+  return line.text + "\r" + line.patter;
 }
 
 }  // namespace kestrel

@@ -49,8 +49,6 @@ class PatterTable {
   void LoadDefaultPatter();
   // Sets one slot's text (a custom patter file line).
   void SetText(int slot, const std::string& text);
-  // The slot's text followed by CR and the slot number; "" for a bad slot.
-  std::string PatterText(int slot) const;
   // The slot's bare text.
   const std::string& Text(int slot) const;
 
@@ -58,15 +56,24 @@ class PatterTable {
   std::array<std::string, kPatterSlots> texts_;
 };
 
-// A message with the patter line of a situation: message, CR, PatterText.
-std::string WithPatter(const std::string& message, const PatterTable& patter, int slot);
-// The patter slot number a message line carries, or -1.
-int PatterSlotOfMessage(const std::string& line);
-// The message line with its patter replaced by the current text of the
-// same slot (RefreshPatterLine); unchanged when it carries none.
-std::string RefreshPatterLine(const std::string& line, const PatterTable& patter);
-// The visible part of a message line: the message, and the patter text
+// A message line: what the player is asked, and the computer's remark for
+// the situation with its slot, so that a refreshed patter text can replace
+// the remark later.
+struct MessageLine {
+  std::string text;
+  std::string patter;
+  int patterSlot = -1;  // -1: no remark
+  MessageLine() = default;
+  MessageLine(std::string message) : text(std::move(message)) {}
+  MessageLine(const char* message) : text(message) {}
+};
+// A message with the patter of a situation.
+MessageLine WithPatter(const std::string& message, const PatterTable& patter, int slot);
+// The line with its remark replaced by the current text of the same slot;
+// unchanged when it carries none.
+MessageLine RefreshPatterLine(const MessageLine& line, const PatterTable& patter);
+// The visible message line: the message, and on a second line the remark
 // when `withPatter`.
-std::string VisibleMessage(const std::string& line, bool withPatter);
+std::string VisibleMessage(const MessageLine& line, bool withPatter);
 
 }  // namespace kestrel

@@ -2,7 +2,6 @@
 #include "settings/option_line.h"
 
 #include "game/cards.h"
-#include "game/card_marks.h"
 
 namespace kestrel {
 namespace {
@@ -53,7 +52,7 @@ std::string OptionLine(const OptionItemView& item, const Options& o, const std::
 }
 
 std::string DogEarLine(int card, const Options& o) {
-  return " Dog Ear for " + CardName(card) + ": " + (IsMarkedCard(o.strMarkedCards, card) ? "On" : "Off") + "\r\n";
+  return " Dog Ear for " + CardName(card) + ": " + (o.strMarkedCards.find(static_cast<char>(card)) != std::string::npos ? "On" : "Off") + "\r\n";
 }
 
 OptionItemView CheckItem(CheckOption option, const Options& o) {

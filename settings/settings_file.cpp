@@ -2,6 +2,7 @@
 #include "settings/settings_file.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -28,14 +29,22 @@ std::string UserConfigFolder() {
   return std::string(home && home[0] ? home : ".") + "/.config/Kestrel";
 }
 
-SettingsFile::SettingsFile(std::string programFolder, CommandLine commandLine)
-    : programFolder_(std::move(programFolder)), commandLine_(std::move(commandLine)) {
+bool SettingsBesideProgram(const std::string& programFolder) {
+  const std::string marker = programFolder + "/" + kInstalledMarker;
+  if (::access(marker.c_str(), F_OK) == 0) return false;
+  return ::access(programFolder.c_str(), W_OK) == 0;
+}
+
+SettingsFile::SettingsFile(std::string programFolder, CommandLine commandLine, bool settingsInProgramFolder)
+    : programFolder_(std::move(programFolder)),
+      commandLine_(std::move(commandLine)),
+      inProgramFolder_(settingsInProgramFolder) {
   while (programFolder_.size() > 1 && programFolder_.back() == '/') programFolder_.pop_back();
   if (programFolder_.empty()) programFolder_.push_back('.');
 }
 
 std::string SettingsFile::IniFolder() const {
-  return commandLine_.OldIniPath() ? UserConfigFolder() : programFolder_;
+  return InUserFolder() ? UserConfigFolder() : programFolder_;
 }
 
 int16_t SettingsFile::ReadIniInt(const std::string& section, const std::string& key) const {
@@ -62,7 +71,7 @@ bool SettingsFile::CommitBatch() {
   batching_ = false;
   if (!batchChanged_) return true;
   std::string folder = IniFolder();
-  if (commandLine_.OldIniPath()) MakeFolders(folder);
+  if (InUserFolder()) MakeFolders(folder);
   IniFile file(folder + "/" + kIniFileName);
   if (rename_) file.SetRenameForTesting(rename_);
   if (batchReadable_ && file.Replace(batchText_)) return true;
@@ -86,7 +95,7 @@ bool SettingsFile::WriteIniString(const std::string& section, const std::string&
     return true;
   }
   std::string folder = IniFolder();
-  if (commandLine_.OldIniPath()) MakeFolders(folder);
+  if (InUserFolder()) MakeFolders(folder);
   IniFile file(folder + "/" + kIniFileName);
   if (rename_) file.SetRenameForTesting(rename_);
   if (file.Write(section, key, value)) return true;

@@ -20,14 +20,17 @@ inline constexpr char kGlobalSection[] = "Global";
 class SettingsFile {
  public:
   // programFolder: the folder of the executable (tests: a temporary folder).
-  SettingsFile(std::string programFolder, CommandLine commandLine);
+  // settingsInProgramFolder: false for an installed program, whose settings
+  // live in the per-user configuration folder (see SettingsBesideProgram).
+  SettingsFile(std::string programFolder, CommandLine commandLine, bool settingsInProgramFolder = true);
 
   const CommandLine& Commands() const { return commandLine_; }
   const std::string& ProgramFolder() const { return programFolder_; }
 
-  // The folder of the file: the program's folder, or with "/OLDINIPATH" the
-  // per-user configuration folder ($XDG_CONFIG_HOME/Kestrel, else
-  // ~/.config/Kestrel). Evaluated afresh on every read and write.
+  // The folder of the file: the program's folder, or with "/OLDINIPATH" (and
+  // for an installed program) the per-user configuration folder
+  // ($XDG_CONFIG_HOME/Kestrel, else ~/.config/Kestrel). Evaluated afresh on
+  // every read and write.
   std::string IniFolder() const;
   std::string IniPath() const { return IniFolder() + "/" + kIniFileName; }
   // The log file a player gets when none is set: the player's name and
@@ -61,6 +64,8 @@ class SettingsFile {
  private:
   std::string programFolder_;
   CommandLine commandLine_;
+  bool inProgramFolder_ = true;
+  bool InUserFolder() const { return commandLine_.OldIniPath() || !inProgramFolder_; }
   ReportFn report_;
   IniFile::RenameFn rename_;
   bool writeFailed_ = false;
@@ -74,5 +79,14 @@ class SettingsFile {
 
 // The per-user configuration folder used with "/OLDINIPATH".
 std::string UserConfigFolder();
+
+// The name of the file the install rules leave beside an installed program.
+inline constexpr char kInstalledMarker[] = "kestrel-installed";
+
+// Whether the program keeps its settings in its own folder: true for a build
+// tree or a portable copy (a folder the user can write), false for an
+// installed program (the install marker beside it, or a folder the user
+// cannot write).
+bool SettingsBesideProgram(const std::string& programFolder);
 
 }  // namespace kestrel

@@ -10,24 +10,13 @@
 
 namespace kestrel {
 
-QString ButtonCaption(int waitCode) {
-  if (waitCode == 2 || waitCode == 3) return " Autoplay";
-  if (waitCode >= 4 && waitCode <= 8) return "Autoscore";
-  return " Continue";
-}
-
-int ButtonIconColumn(int waitCode) {
-  if (waitCode == 2 || waitCode == 3) return 1;
-  if (waitCode >= 4 && waitCode <= 8) return 2;
-  return 0;
-}
-
 ButtonStrip::ButtonStrip(QWidget* parent) : QWidget(parent), imgBtnPics_(ButtonIconSheet()) {
   setFont(TextFont());
 }
 
-void ButtonStrip::DrawButtonStrip(int waitCode, bool enabled) {
-  waitCode_ = waitCode;
+void ButtonStrip::DrawButtonStrip(const QString& caption, int iconColumn, bool enabled) {
+  caption_ = caption;
+  iconColumn_ = iconColumn;
   enabled_ = enabled;
   if (!enabled_) blnButtonDown_ = false;
   update();
@@ -53,12 +42,12 @@ void ButtonStrip::paintEvent(QPaintEvent*) {
     p.drawLine(1, 1, w - 3, 1);
   }
   const int shift = blnButtonDown_ ? 1 : 0;
-  const QRect icon(16 * ButtonIconColumn(waitCode_), enabled_ ? 0 : 16, 16, 16);
+  const QRect icon(16 * iconColumn_, enabled_ ? 0 : 16, 16, 16);
   p.drawImage(QPoint(8 + shift, 5 + shift), imgBtnPics_, icon);
   p.setPen(pen);
   p.setFont(font());
   p.drawText(QRect(28 + shift, 6 + shift, w - 30, h - 8), Qt::AlignLeft | Qt::AlignTop,
-             ButtonCaption(waitCode_));
+             caption_);
 }
 
 void ButtonStrip::mousePressEvent(QMouseEvent* event) {

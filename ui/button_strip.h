@@ -9,21 +9,18 @@
 
 namespace kestrel {
 
-// Caption and icon column of the button for a wait code.
-QString ButtonCaption(int waitCode);
-int ButtonIconColumn(int waitCode);
-
 class ButtonStrip : public QWidget {
   Q_OBJECT
  public:
   explicit ButtonStrip(QWidget* parent = nullptr);
 
-  // Redraws the button for a wait code and its enabled state.
-  void DrawButtonStrip(int waitCode, bool enabled);
+  // Redraws the button with the table model's caption, icon column and
+  // enabled state.
+  void DrawButtonStrip(const QString& caption, int iconColumn, bool enabled);
 
   bool blnButtonDown() const { return blnButtonDown_; }
   bool IsButtonEnabled() const { return enabled_; }
-  QString Caption() const { return ButtonCaption(waitCode_); }
+  QString Caption() const { return caption_; }
 
  signals:
   // A press and release on the enabled button.
@@ -37,7 +34,8 @@ class ButtonStrip : public QWidget {
 
  private:
   QImage imgBtnPics_;
-  int waitCode_ = 0;
+  QString caption_ = " Continue";
+  int iconColumn_ = 0;
   bool enabled_ = false;
   bool blnButtonDown_ = false;
 };

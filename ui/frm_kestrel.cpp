@@ -80,21 +80,14 @@ FrmKestrel::FrmKestrel(GameState& state, Options& options, QWidget* parent)
   BuildPopups();
   BuildMenus();
   BuildDeckMenu();
-  connect(picButton, &ButtonStrip::Activated, this, [this] { DoAutomatic(); });
-  connect(picBoard, &PegDragBoard::DroppedOnTarget, this, [this] {
-    if (controller_) controller_->DropOnTarget();
-  });
-  connect(picBoard, &PegDragBoard::DroppedOnGreenPeg, this, [this] {
-    if (controller_) controller_->DropOnGreenPeg();
-  });
-  connect(picBoard, &PegDragBoard::DroppedOnBoard, this, [this](int hole) {
-    if (controller_) controller_->DropBackPeg(hole);
-  });
+  connect(picButton, &ButtonStrip::Activated, this, [this] { controller_->DoAutomatic(); });
+  connect(picBoard, &PegDragBoard::DroppedOnTarget, this, [this] { controller_->DropOnTarget(); });
+  connect(picBoard, &PegDragBoard::DroppedOnGreenPeg, this, [this] { controller_->DropOnGreenPeg(); });
+  connect(picBoard, &PegDragBoard::DroppedOnBoard, this, [this](int hole) { controller_->DropBackPeg(hole); });
   qApp->installEventFilter(this);
   ApplyOptionsToMenus();
   ApplyBackground();
-  DrawButtonStrip();
-  UpdateKeyboardMenu();
+  Redraw(TableModel{}, kPartButton);
   LayoutAtStart();
 }
 
@@ -153,9 +146,7 @@ void FrmKestrel::BuildPanel() {
     imgLoCard[k] = new CardImage(k, frameLo);
     imgLoCard[k]->setGeometry(k < 6 ? 8 + 40 * k : 280 + 40 * (k - 6), 8, 36, 49);
     if (k != 8)
-      connect(imgLoCard[k], &CardImage::Clicked, this, [this](int slot) {
-        if (controller_) controller_->ClickLowerPlace(slot);
-      });
+      connect(imgLoCard[k], &CardImage::Clicked, this, [this](int slot) { controller_->ClickLowerPlace(slot); });
   }
   imgBlackHz->lower();
   imgBlackVt->lower();
@@ -170,14 +161,10 @@ void FrmKestrel::BuildPanel() {
   }
   lineUnderscore->hide();
   for (int k = 0; k < 12; ++k) {
-    if (k == 8) connect(imgLoCard[k], &CardImage::Clicked, this, [this](int) {
-      if (controller_) controller_->ClickLowerPlace(8);
-    });
+    if (k == 8) connect(imgLoCard[k], &CardImage::Clicked, this, [this](int) { controller_->ClickLowerPlace(8); });
   }
   for (CardImage* pack : {imgLeftBack, imgRightBack})
-    connect(pack, &CardImage::Clicked, this, [this](int) {
-      if (controller_) controller_->ClickDeck();
-    });
+    connect(pack, &CardImage::Clicked, this, [this](int) { controller_->ClickDeck(); });
   lblLeftGo = MakeLabel(frameLo, QRect(232, 23, 36, 21), "Go", true);
   lblRightGo = MakeLabel(frameLo, QRect(260, 23, 36, 21), "Go", true);
   lblLeftGo->hide();

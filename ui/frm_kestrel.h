@@ -42,14 +42,12 @@ class FrmKestrel : public QMainWindow, public Host {
   ~FrmKestrel() override;
 
   // The match controller the input handlers answer through; the window
-  // paints from its table model.
+  // paints from its table model. Set before the window is shown.
   void SetController(MatchController* controller) { controller_ = controller; }
-  MatchController* Controller() const { return controller_; }
   // The player's session: the player commands and the Options handlers
   // forward to it (without one, the options are only stored).
   void SetSession(Session* session);
   Session* GetSession() const { return session_; }
-  CardRenderer& Renderer() { return renderer_; }
 
   // --- Host ---
   void Redraw(const TableModel& model, unsigned parts) override;
@@ -66,7 +64,6 @@ class FrmKestrel : public QMainWindow, public Host {
   void SetBusy(bool busy) override;
   void OptionsChanged() override;
   void ApplyCardBack() override;
-  void ApplyPatterLayout() override;
 
   // Message boxes go through this when set (tests answer them here).
   std::function<bool(const std::string& text, const std::string& title, MessageIcon icon)> onMessageBox;
@@ -76,9 +73,6 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<std::string(const std::string&, const std::string&, const std::string&)> onSaveFileDialog;
   std::function<void(const std::vector<uint8_t>&)> onPlayWave;
   std::function<void(const std::string&)> onPlaySoundFile;
-
-  GameState& State() { return state_; }
-  Options& Opts() { return options_; }
 
   // --- Geometry (fixed pixel layout) ---
   static constexpr int kClientMinWidth = 560;
@@ -105,12 +99,7 @@ class FrmKestrel : public QMainWindow, public Host {
   bool Unloading() const { return blnUnloading_; }
 
   // --- Message line, button, keyboard menu ---
-  void ShowMessage(const std::string& line);
   QString VisibleMessage() const { return lblMessage->text(); }
-  void DrawButtonStrip();
-  void UpdateKeyboardMenu();
-  bool ButtonEnabled() const;
-  void DoAutomatic();
   void SetKeyMode(int mode);
   int KeyMode() const { return intKeyMode_; }
 
@@ -119,13 +108,13 @@ class FrmKestrel : public QMainWindow, public Host {
   void ShowAbout();
   void OpenHelpContents();
   void NewMatch();
-  // Shows a message and waits for Continue with whatever prompt is pending
-  // put back afterwards; False when the wait was abandoned.
-  bool PauseForContinue(const QString& message);
+  // Shows a message with the remark of a patter slot and waits for
+  // Continue (see MatchController::PauseForContinue).
+  bool PauseForContinue(const std::string& message, int patterSlot);
   // The New Seed or Pointer panel: shows its three texts and the current
   // value, waits for Continue with `message` in the message line and
   // returns the trimmed entry ("" when blank or abandoned).
-  QString RunSeedPanel(const QStringList& texts, const QString& current, const QString& message);
+  QString RunSeedPanel(const QStringList& texts, const QString& current);
   // File > Change Player > New Player: the panel over the table, the name
   // typed and confirmed with Enter or Continue, handed to the session.
   void RunNewPlayerPanel();
@@ -136,11 +125,9 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<void()> onShutdown;                     // settings and match written back
   std::function<void(QAction*)> onOptionChanged;        // after an Options item changed
   std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
-  std::function<void(int phase)> onBackAnimation;        // dog-ear deck speckles
-  std::function<QString(int index)> patterText;         // patter line by situation
   std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
   // Called on every pump of a wait before it blocks; a scripted user in the
-  // tests acts from here.
+  // tests posts its input from here, which the wait then dispatches.
   std::function<void(int waitState)> onWaitPass;
 
   // --- Elements (named as the layout names them) ---
@@ -275,10 +262,10 @@ class FrmKestrel : public QMainWindow, public Host {
   QFrame* MakePopup();
   bool HandleKeyDown(QKeyEvent* key);
   bool HandleCharacter(QKeyEvent* key);
-  void CardSelect();
-  void Continue();
-  void ToggleNonStop();
   void AdvanceBackAnimation();
+  bool ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon);
+  void ShowMessage(const TableModel& model);
+  void DrawButton(const TableModel& model);
   void DrawCards(const TableModel& model);
   void DrawPegs(const TableModel& model);
   void DrawCursor(const TableModel& model);
@@ -286,7 +273,6 @@ class FrmKestrel : public QMainWindow, public Host {
   void TypeChangePlayerKey(int triesLeft);
   // How an Options item looks now, for its option line.
   static OptionItemView ViewOf(const QAction* action);
-  bool LocalPause(const QString& message);
   QAction* AddCheck(QMenu* menu, CheckOption option, const QKeySequence& key, bool* value);
   std::vector<QAction*> AddRadio(QMenu* menu, OptionGroup group, int16_t* value);
 
@@ -295,12 +281,13 @@ class FrmKestrel : public QMainWindow, public Host {
   MatchController* controller_ = nullptr;
   Session* session_ = nullptr;
   CardRenderer renderer_;
-  std::string messageLine_;
+  TableModel::Pack animatedPack_ = TableModel::Pack::None;
   std::string strTemplateFile_ = "cardback.bmp";
   QTimer* animationTimer_ = nullptr;
   int intKeyMode_ = 0;
   bool blnLayoutBusy_ = false;
   bool blnUnloading_ = false;
+  bool busy_ = false;
   bool activated_ = false;
   bool loopRunning_ = false;
   bool shutdownDone_ = false;

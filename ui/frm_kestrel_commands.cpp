@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <cmath>
 
+#include "game/card_source.h"
 #include "game/match_controller.h"
 #include "game/session.h"
 #include "patter/patter.h"
@@ -15,27 +16,8 @@
 
 namespace kestrel {
 
-bool FrmKestrel::PauseForContinue(const QString& message) {
-  if (controller_) return controller_->PauseForContinue(message.toStdString());
-  return LocalPause(message);
-}
-
-bool FrmKestrel::LocalPause(const QString& message) {
-  // Without a match controller (the window on its own): the same pause,
-  // kept on the game state and the message line.
-  const int16_t pending = state_.intWaitState;
-  const std::string pendingMessage = messageLine_;
-  state_.intWaitState = kWaitContinue;
-  ShowMessage(message.toStdString());
-  DrawButtonStrip();
-  UpdateKeyboardMenu();
-  while (state_.intWaitState == kWaitContinue && !blnUnloading_) PumpEvents(true);
-  const bool answered = state_.intWaitState == -kWaitContinue;
-  if (answered) state_.intWaitState = pending;
-  ShowMessage(answered && pending > 0 ? pendingMessage : std::string());
-  DrawButtonStrip();
-  UpdateKeyboardMenu();
-  return answered;
+bool FrmKestrel::PauseForContinue(const std::string& message, int patterSlot) {
+  return controller_->PauseForContinue(WithPatter(message, controller_->Patter(), patterSlot));
 }
 
 void FrmKestrel::ShowAbout() {
@@ -53,7 +35,7 @@ void FrmKestrel::ShowAbout() {
   mnuHelpAbout->setEnabled(false);
   const int savedMode = intKeyMode_;
   SetKeyMode(kKeyAbout);
-  PauseForContinue("About the program.\r" + (patterText ? patterText(3) : QString()));
+  PauseForContinue("About the program.", 3);
   // Exit during the pause: the window is going; leave it as it is.
   if (blnUnloading_) return;
   SetKeyMode(savedMode);
@@ -78,12 +60,10 @@ void FrmKestrel::OpenHelpContents() {
 void FrmKestrel::NewMatch() {
   txtPlayer->clear();
   // The pending wait ends unanswered: the match is abandoned.
-  if (controller_) controller_->NewMatch();
-  else state_.intWaitState = kWaitNone;
+  controller_->NewMatch();
 }
 
-QString FrmKestrel::RunSeedPanel(const QStringList& texts, const QString& current,
-                                 const QString& message) {
+QString FrmKestrel::RunSeedPanel(const QStringList& texts, const QString& current) {
   for (int k = 0; k < 3; ++k) lblSeedMessage[k]->setText(k < texts.size() ? texts[k] : QString());
   lblSeed->setText(current);
   imgSeedCardLeft->RenderCode(std::string{'F', static_cast<char>(30)});
@@ -94,7 +74,7 @@ QString FrmKestrel::RunSeedPanel(const QStringList& texts, const QString& curren
   mnuOptionsSourceSetSeed->setEnabled(false);
   const int savedMode = intKeyMode_;
   SetKeyMode(kKeySeed);
-  const bool confirmed = PauseForContinue(message);
+  const bool confirmed = PauseForContinue(CardSource::kSeedWaitMessage, 2);
   if (blnUnloading_) return QString();
   SetKeyMode(savedMode);
   mnuOptionsSourceSetSeed->setEnabled(true);
@@ -120,7 +100,7 @@ void FrmKestrel::RunNewPlayerPanel() {
   mnuFilePlayerNew->setEnabled(false);
   const int savedMode = intKeyMode_;
   SetKeyMode(kKeyPlayerName);
-  const bool confirmed = PauseForContinue(QString::fromStdString(session_->NewPlayerMessage()));
+  const bool confirmed = PauseForContinue(kNewPlayerPrompt, kPatterNewPlayer);
   if (blnUnloading_) return;
   SetKeyMode(savedMode);
   mnuFilePlayerNew->setEnabled(true);

@@ -97,8 +97,7 @@ void FrmKestrel::ViewDeck() {
   mnuOptionsStyleView->setEnabled(false);
   const int savedMode = intKeyMode_;
   SetKeyMode(kKeyDeckView);
-  const std::string message = "View deck (or mark cards, if dog-eared deck).";
-  PauseForContinue(QString::fromStdString(message) + "\r" + (patterText ? patterText(0) : QString()));
+  PauseForContinue("View deck (or mark cards, if dog-eared deck).", 0);
   if (blnUnloading_) return;
   SetKeyMode(savedMode);
   mnuOptionsStyleView->setEnabled(true);

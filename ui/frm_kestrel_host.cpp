@@ -40,6 +40,15 @@ QString StartPath(const std::string& startName) {
 }  // namespace
 
 bool FrmKestrel::MessageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+  // A box asks for the user: the normal pointer while it shows.
+  const bool busy = busy_;
+  SetBusy(false);
+  const bool answer = ShowMessageBox(text, title, icon);
+  SetBusy(busy);
+  return answer;
+}
+
+bool FrmKestrel::ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon) {
   if (onMessageBox) return onMessageBox(text, title, icon);
   const QString t = QString::fromStdString(text).replace("\r\n", "\n").replace('\r', '\n');
   const QString caption = QString::fromStdString(title);
@@ -125,6 +134,8 @@ void FrmKestrel::PlaySoundFile(const std::string& path) {
 void FrmKestrel::Beep() { QApplication::beep(); }
 
 void FrmKestrel::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
   if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
   else QApplication::restoreOverrideCursor();
 }
@@ -132,7 +143,5 @@ void FrmKestrel::SetBusy(bool busy) {
 void FrmKestrel::OptionsChanged() { ApplyOptionsToMenus(); }
 
 void FrmKestrel::ApplyCardBack() { ApplyDeckStyle(); }
-
-void FrmKestrel::ApplyPatterLayout() { ShowMessage(messageLine_); }
 
 }  // namespace kestrel

@@ -19,18 +19,15 @@ namespace kestrel {
 // ---------------------------------------------------------------- the wait
 
 void FrmKestrel::PumpEvents(bool mayBlock) {
-  if (onWaitPass) {
-    onWaitPass(state_.intWaitState);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return;  // a scripted user never needs to block
-  }
+  const int16_t pending = state_.intWaitState;
+  if (onWaitPass) onWaitPass(pending);
+  // A wait the scripted user has just answered must not block: the answer
+  // need not have posted any event.
+  if (state_.intWaitState != pending) mayBlock = false;
   // Blocks on the window system's events; the half-second timer (running
   // only for the dog-ear deck) is the only other thing that wakes the loop,
   // so a waiting game uses no processor time.
   if (!animationTimer_->isActive() && options_.intDeckStyle == kDeckDogEar) animationTimer_->start();
-  // Non-Stop Play where the button cannot act (Allow Autoplay off at a card
-  // choice): nothing can answer but the user, so block as usual.
-  if (!mayBlock && options_.blnNonStop && !ButtonEnabled()) mayBlock = true;
   QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
   if (mayBlock && !blnUnloading_) flags |= QEventLoop::WaitForMoreEvents;
   QCoreApplication::processEvents(flags);
@@ -38,19 +35,18 @@ void FrmKestrel::PumpEvents(bool mayBlock) {
 }
 
 void FrmKestrel::AdvanceBackAnimation() {
-  // The dog-ear backs speckle in four phases on the deck the message asks
-  // the player to use: the cut-for-deal pack for situations 5 to 9, the
-  // computer's pack for 10 and 12, the player's for 11 and 13.
+  // The dog-ear backs speckle in four phases on the pack the message asks
+  // the player to use.
   if (options_.intDeckStyle != kDeckDogEar || state_.intWaitState <= 0) {
     animationTimer_->stop();
     return;
   }
   intBackAnimation_ = kBackAnimationSpeckled | ((intBackAnimation_ + 1) & 3);
   renderer_.SetBackAnimation(static_cast<int16_t>(intBackAnimation_));
-  const int slot = PatterSlotOfMessage(messageLine_);
-  if (slot >= 5 && slot <= 9) imgLoCard[8]->Refresh();
-  else if (slot == 10 || slot == 12) imgRightBack->Refresh();
-  else if (slot == 11 || slot == 13) imgLeftBack->Refresh();
+  using Pack = TableModel::Pack;
+  if (animatedPack_ == Pack::CutForDeal) imgLoCard[8]->Refresh();
+  else if (animatedPack_ == Pack::Computer) imgRightBack->Refresh();
+  else if (animatedPack_ == Pack::Player) imgLeftBack->Refresh();
   renderer_.SetBackAnimation(0);
 }
 
@@ -97,11 +93,8 @@ void FrmKestrel::Redraw(const TableModel& model, unsigned parts) {
   if (parts & kPartCards) DrawCards(model);
   if (parts & kPartPegs) DrawPegs(model);
   if (parts & kPartCursor) DrawCursor(model);
-  if (parts & kPartMessage) ShowMessage(model.message);
-  if (parts & kPartButton) {
-    DrawButtonStrip();
-    UpdateKeyboardMenu();
-  }
+  if (parts & kPartMessage) ShowMessage(model);
+  if (parts & kPartButton) DrawButton(model);
   if (parts & kPartDetails) {
     lblDetails->setText(QString::fromStdString(model.detailsText).replace('\r', ""));
     frameDetails->setVisible(model.detailsVisible);
@@ -190,59 +183,25 @@ void FrmKestrel::DrawCursor(const TableModel& model) {
 
 // ----------------------------------------------- message line, button, menu
 
-void FrmKestrel::ShowMessage(const std::string& line) {
-  // The message, and on a second line the patter unless it is hidden.
-  messageLine_ = line;
-  lblMessage->setText(QString::fromStdString(kestrel::VisibleMessage(line, options_.intPatter != 0)));
-  if (!line.empty() && options_.intDeckStyle == kDeckDogEar && !animationTimer_->isActive())
+void FrmKestrel::ShowMessage(const TableModel& model) {
+  // The message, and on a second line the remark unless patter is hidden.
+  std::string text = model.message;
+  if (model.patterVisible && model.patterSlot >= 0) text += "\r" + model.patterText;
+  lblMessage->setText(QString::fromStdString(text));
+  animatedPack_ = model.animatedPack;
+  if (!text.empty() && options_.intDeckStyle == kDeckDogEar && !animationTimer_->isActive())
     animationTimer_->start();
 }
 
-bool FrmKestrel::ButtonEnabled() const {
-  const int w = state_.intWaitState;
-  if (w == 1) return true;
-  if (w == 2 || w == 3) return options_.blnAutoplay;
-  if (w >= 4 && w <= 8) return options_.blnAutoscore;
-  return false;
-}
-
-void FrmKestrel::DrawButtonStrip() { picButton->DrawButtonStrip(state_.intWaitState, ButtonEnabled()); }
-
-void FrmKestrel::UpdateKeyboardMenu() {
-  const int w = state_.intWaitState;
-  const bool card = w == 2 || w == 3;
-  const bool peg = w >= 4 && w <= 8;
-  const bool cont = w == 1;
-  mnuKeyboardCardRight->setEnabled(card);
-  mnuKeyboardCardLeft->setEnabled(card);
-  mnuKeyboardCardSelect->setEnabled(card);
-  for (int i = 1; i <= 3; ++i) mnuKeyboardPeg[i]->setEnabled(peg);
-  mnuKeyboardContinue->setEnabled(cont);
-  mnuKeyboardAutomatic->setEnabled(cont || (card && options_.blnAutoplay) ||
-                                   (peg && options_.blnAutoscore));
+void FrmKestrel::DrawButton(const TableModel& model) {
+  picButton->DrawButtonStrip(QString::fromStdString(model.buttonCaption), model.buttonIcon, model.buttonEnabled);
+  mnuKeyboardCardRight->setEnabled(model.keyCardEnabled);
+  mnuKeyboardCardLeft->setEnabled(model.keyCardEnabled);
+  mnuKeyboardCardSelect->setEnabled(model.keyCardEnabled);
+  for (int i = 1; i <= 3; ++i) mnuKeyboardPeg[i]->setEnabled(model.keyPegEnabled);
+  mnuKeyboardContinue->setEnabled(model.keyContinueEnabled);
+  mnuKeyboardAutomatic->setEnabled(model.buttonEnabled);
   mnuKeyboardMinimize->setEnabled(true);
-}
-
-void FrmKestrel::DoAutomatic() {
-  if (!ButtonEnabled()) return;
-  if (controller_) controller_->DoAutomatic();
-  else if (state_.intWaitState == kWaitContinue) state_.intWaitState = -kWaitContinue;
-}
-
-void FrmKestrel::CardSelect() {
-  if (controller_) controller_->CardSelect();
-}
-
-void FrmKestrel::Continue() {
-  if (controller_) controller_->PressContinue();
-  else if (state_.intWaitState == kWaitContinue) state_.intWaitState = -kWaitContinue;
-}
-
-void FrmKestrel::ToggleNonStop() {
-  if (session_ && session_->Locked()) return;  // no option changes in locked play
-  options_.blnNonStop = !options_.blnNonStop;
-  mnuOptionsNonStop->setChecked(options_.blnNonStop);
-  if (onOptionChanged) onOptionChanged(mnuOptionsNonStop);
 }
 
 void FrmKestrel::SetKeyMode(int mode) {
@@ -309,29 +268,29 @@ bool FrmKestrel::HandleKeyDown(QKeyEvent* key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       if ((key->modifiers() & Qt::ShiftModifier) && txtHistory->isVisible()) return false;
-      if (controller_) controller_->PegAnchor();
-      CardSelect();
-      Continue();
+      controller_->PegAnchor();
+      controller_->CardSelect();
+      controller_->PressContinue();
       return true;
     case Qt::Key_Right:
-      if (controller_) controller_->CardRight();
+      controller_->CardRight();
       return false;
     case Qt::Key_Left:
-      if (controller_) controller_->CardLeft();
+      controller_->CardLeft();
       return false;
     case Qt::Key_Up:
-      if (controller_) controller_->PegAhead();
+      controller_->PegAhead();
       return false;
     case Qt::Key_Down:
-      if (controller_) controller_->PegBack();
+      controller_->PegBack();
       return false;
     case Qt::Key_Escape: showMinimized(); return false;
     case Qt::Key_F10:
-      if ((key->modifiers() & Qt::ControlModifier) && state_.blnAllowCtrlF10) {
-        if (options_.blnAutoplay && options_.blnAutoscore) ToggleNonStop();
+      // Non-Stop Play is an option: in locked play Ctrl+F10 acts as F10.
+      if ((key->modifiers() & Qt::ControlModifier) && !(session_ && session_->Locked()) &&
+          controller_->ToggleNonStop())
         return true;
-      }
-      DoAutomatic();
+      controller_->DoAutomatic();
       return true;
     default: return false;
   }

@@ -13,15 +13,14 @@ QAction* FrmKestrel::AddCheck(QMenu* menu, CheckOption option, const QKeySequenc
   a->setCheckable(true);
   a->setShortcut(key);
   a->setData(".");  // the On/Off marker of option lines
-  connect(a, &QAction::triggered, this, [this, a, option, value](bool checked) {
-    if (session_) session_->SetCheck(option, checked);  // stores, redraws the table, logs
-    else *value = checked;
-    if (a == mnuOptionsAutoplay || a == mnuOptionsAutoscore) {
-      DrawButtonStrip();
-      UpdateKeyboardMenu();
+  connect(a, &QAction::triggered, this, [this, option, value](bool checked) {
+    // The button, hints, details and sorting follow: the controller redraws.
+    if (session_) {
+      session_->SetCheck(option, checked);  // stores, redraws, logs
+      return;
     }
-    // Hints, details and sorting show on the table: the controller redraws.
-    if (!session_ && controller_) controller_->OptionsApplied();
+    *value = checked;
+    controller_->OptionsApplied();
   });
   return a;
 }
@@ -198,24 +197,14 @@ void FrmKestrel::BuildMenus() {
   mnuKeyboardAutomatic = mnuKeyboard->addAction("A&utomatic\tF10");
   mnuKeyboard->addSeparator();
   mnuKeyboardMinimize = mnuKeyboard->addAction("&Minimize\tEscape");
-  connect(mnuKeyboardCardRight, &QAction::triggered, this, [this] {
-    if (controller_) controller_->CardRight();
-  });
-  connect(mnuKeyboardCardLeft, &QAction::triggered, this, [this] {
-    if (controller_) controller_->CardLeft();
-  });
-  connect(mnuKeyboardCardSelect, &QAction::triggered, this, [this] { CardSelect(); });
-  connect(mnuKeyboardPeg[1], &QAction::triggered, this, [this] {
-    if (controller_) controller_->PegAhead();
-  });
-  connect(mnuKeyboardPeg[2], &QAction::triggered, this, [this] {
-    if (controller_) controller_->PegBack();
-  });
-  connect(mnuKeyboardPeg[3], &QAction::triggered, this, [this] {
-    if (controller_) controller_->PegAnchor();
-  });
-  connect(mnuKeyboardContinue, &QAction::triggered, this, [this] { Continue(); });
-  connect(mnuKeyboardAutomatic, &QAction::triggered, this, [this] { DoAutomatic(); });
+  connect(mnuKeyboardCardRight, &QAction::triggered, this, [this] { controller_->CardRight(); });
+  connect(mnuKeyboardCardLeft, &QAction::triggered, this, [this] { controller_->CardLeft(); });
+  connect(mnuKeyboardCardSelect, &QAction::triggered, this, [this] { controller_->CardSelect(); });
+  connect(mnuKeyboardPeg[1], &QAction::triggered, this, [this] { controller_->PegAhead(); });
+  connect(mnuKeyboardPeg[2], &QAction::triggered, this, [this] { controller_->PegBack(); });
+  connect(mnuKeyboardPeg[3], &QAction::triggered, this, [this] { controller_->PegAnchor(); });
+  connect(mnuKeyboardContinue, &QAction::triggered, this, [this] { controller_->PressContinue(); });
+  connect(mnuKeyboardAutomatic, &QAction::triggered, this, [this] { controller_->DoAutomatic(); });
   connect(mnuKeyboardMinimize, &QAction::triggered, this, [this] { showMinimized(); });
 
   mnuHelp = bar->addMenu("&Help");
@@ -255,8 +244,6 @@ void FrmKestrel::ApplyOptionsToMenus() {
   mnuOptionsSoundsDisable->setChecked(options_.intSounds == 0);
   mnuOptionsSoundsDefault->setChecked(options_.intSounds == 1);
   mnuOptionsSoundsCustom->setChecked(options_.intSounds == 2);
-  DrawButtonStrip();
-  UpdateKeyboardMenu();
 }
 
 void FrmKestrel::ApplyLock() {

@@ -94,17 +94,18 @@ QImage HintDragIcon() { return DragIcon(true); }
 QCursor NormalDragCursor() { return QCursor(QPixmap::fromImage(NormalDragIcon()), 16, 16); }
 QCursor HintDragCursor() { return QCursor(QPixmap::fromImage(HintDragIcon()), 16, 16); }
 
-QIcon ThreeCardsIcon() {
-  QImage image(32, 32, QImage::Format_ARGB32);
+QImage ThreeCardsImage(int size) {
+  QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / 32.0, size / 32.0);
   const QColor inks[3] = {Qt::black, QColor(200, 0, 0), Qt::black};
   for (int k = 0; k < 3; ++k) {
     p.save();
     p.translate(16, 30);
     p.rotate(-25 + 25 * k);
-    p.setPen(Qt::black);
+    p.setPen(QPen(Qt::black, 1.0));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(-7, -26, 14, 20), 2, 2);
     p.setBrush(inks[k]);
@@ -112,7 +113,9 @@ QIcon ThreeCardsIcon() {
     p.drawEllipse(QRectF(-3, -19, 6, 6));
     p.restore();
   }
-  return QIcon(QPixmap::fromImage(image));
+  return image;
 }
+
+QIcon ThreeCardsIcon() { return QIcon(QPixmap::fromImage(ThreeCardsImage(32))); }
 
 }  // namespace kestrel

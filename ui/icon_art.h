@@ -24,7 +24,9 @@ QImage HintDragIcon();
 QCursor NormalDragCursor();
 QCursor HintDragCursor();
 
-// Three fanned playing cards, 32 x 32.
+// Three fanned playing cards, 32 x 32; the same picture painted at any size
+// (the application icons of the desktop theme).
 QIcon ThreeCardsIcon();
+QImage ThreeCardsImage(int size);
 
 }  // namespace kestrel

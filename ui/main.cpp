@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     else args.push_back(argv[i]);
   }
   const CommandLine commandLine(static_cast<int>(args.size()), args.data());
-  SettingsFile settings(folder, commandLine);
+  SettingsFile settings(folder, commandLine, SettingsBesideProgram(folder));
 
   GameState state;
   Options options;
@@ -68,12 +68,9 @@ int main(int argc, char** argv) {
   });
 
   EngineBridge engine(folder);
-  engine.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
-  engine.SetWarningHandler([&window](const std::string& text) {
-    window.MessageBox(text, "Kestrel", MessageIcon::Exclamation);
-  });
+  engine.SetHost(&window);
   CardSource cards(options, [&engine](int32_t seed) { return engine.RandSeed(seed); });
-  cards.SetBusyHandler([&window](bool busy) { window.SetBusy(busy); });
+  cards.SetHost(&window);
   CardSourceDeal deal(cards, options);
   PatterTable patter;
   Statistics statistics;
@@ -87,16 +84,13 @@ int main(int argc, char** argv) {
   cards.SetReversionHandler([&session](const std::string& text) { session.CardSourceReverted(text); });
   session.Start(commandLine.Value("Player"));
   if (session.Locked()) window.ApplyLock();
-  window.patterText = [&patter](int slot) { return QString::fromStdString(patter.PatterText(slot)); };
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
   window.onShutdown = [&] { session.Save(); };
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {
     const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
                                CardSource::kSeedMessage3};
-    const QString entry =
-        window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer),
-                            QString::fromStdString(WithPatter(CardSource::kSeedWaitMessage, patter, 2)));
+    const QString entry = window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer));
     if (window.Unloading()) return;
     const CardSource::SeedEntry result = cards.ApplySeedEntry(entry.toStdString());
     if (result.outcome == CardSource::SeedEntry::kInvalid)

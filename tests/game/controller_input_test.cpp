@@ -130,7 +130,7 @@ TEST_F(Input, PegKeysAndDrops) {
   };
   ASSERT_TRUE(rig.controller->PromptPlayerScore(3, kScorePlay));
   EXPECT_EQ(rig.state.intPlayerScore, 48);
-  EXPECT_EQ(rig.host.messages.back().substr(0, 16), "Score your play.");
+  EXPECT_EQ(rig.host.messages.back().text, "Score your play.");
 }
 
 TEST_F(Input, ClicksOutsideTheirWaitAreIgnored) {

@@ -34,7 +34,10 @@ void ScriptedHost::AnswerCorrectly(MatchController& c, int waitState) {
 void ScriptedHost::Redraw(const TableModel& model, unsigned parts) {
   if ((parts & kPartMessage) && model.waitState > 0 && model.waitState != lastWait_) {
     waits.push_back(model.waitState);
-    messages.push_back(model.message);
+    MessageLine line(model.message);
+    line.patter = model.patterText;
+    line.patterSlot = model.patterSlot;
+    messages.push_back(line);
   }
   if ((parts & kPartButton) && model.waitState != lastWait_) {
     lastWait_ = model.waitState;

@@ -44,7 +44,7 @@ class ScriptedHost : public NullHost {
   void PlayWave(const std::vector<uint8_t>&) override { ++sounds; }
   void PlaySoundFile(const std::string&) override { ++sounds; }
 
-  std::vector<std::string> messages;  // each message line shown by a wait, as set
+  std::vector<MessageLine> messages;  // each message line shown by a wait, as set
   std::vector<std::string> boxes;     // message box texts
   std::vector<int> waits;             // each wait code as it began
   int sounds = 0;

@@ -164,7 +164,9 @@ TEST(Players, NewPlayerPanel) {
       EXPECT_EQ(w.imgNewCardLeft->Tag(), std::string({'F', 30}));
       EXPECT_EQ(w.imgNewCardRight->Tag(), std::string({'F', 10}));
       for (int k = 0; k < 3; ++k) EXPECT_EQ(w.lblNewMessage[k]->text().toStdString(), kNewPlayerTexts[k]);
-      EXPECT_EQ(r.w.Model().message, "Type new player name.\rMore cannon fodder.\r4");
+      EXPECT_EQ(r.w.Model().message, "Type new player name.");
+      EXPECT_EQ(r.w.Model().patterText, "More cannon fodder.");
+      EXPECT_EQ(r.w.Model().patterSlot, kPatterNewPlayer);
       w.txtPlayer->setText(QString::fromStdString(c.typed));
       QTest::keyClick(&w, Qt::Key_Return);
     };

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -54,7 +55,10 @@ struct WindowRig {
         waits.push_back(code);
         messages.push_back(controller->Model().message);
       }
-      if (user) user(code);
+      // The user acts as input does: through an event the wait dispatches.
+      if (user) QTimer::singleShot(0, window.get(), [this] {
+        if (user) user(state.intWaitState);
+      });
     };
     window->show();
   }

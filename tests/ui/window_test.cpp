@@ -58,7 +58,7 @@ TEST(Window, ButtonPressSlideOffAndRelease) {
   WindowRig rig;
   ButtonStrip* button = rig.window->picButton;
   QSignalSpy activated(button, &ButtonStrip::Activated);
-  button->DrawButtonStrip(kWaitContinue, true);
+  button->DrawButtonStrip(" Continue", 0, true);
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 10));
   EXPECT_TRUE(button->blnButtonDown());
   QTest::mouseMove(button, QPoint(200, 10));  // off the button: the click is cancelled
@@ -69,13 +69,10 @@ TEST(Window, ButtonPressSlideOffAndRelease) {
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 10));
   EXPECT_EQ(activated.count(), 1);
   // Greyed: nothing happens.
-  button->DrawButtonStrip(kWaitPegHand, false);
+  button->DrawButtonStrip("Autoscore", 2, false);
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 10));
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 10));
   EXPECT_EQ(activated.count(), 1);
-  EXPECT_EQ(ButtonCaption(kWaitContinue), " Continue");
-  EXPECT_EQ(ButtonCaption(kWaitPlay), " Autoplay");
-  EXPECT_EQ(ButtonCaption(kWaitPegCrib), "Autoscore");
 }
 
 TEST(Window, KeyboardMenuFollowsTheWaitAndAutoscoreOffDisablesF10) {
@@ -86,8 +83,7 @@ TEST(Window, KeyboardMenuFollowsTheWaitAndAutoscoreOffDisablesF10) {
   EXPECT_EQ(w.mnuHelpContext->text(), "&By Context\tF1");
   rig.options.blnAutoscore = false;
   rig.state.intWaitState = kWaitPegHand;
-  w.UpdateKeyboardMenu();
-  w.DrawButtonStrip();
+  rig.controller->OptionsApplied();
   EXPECT_FALSE(w.mnuKeyboardAutomatic->isEnabled());
   EXPECT_TRUE(w.mnuKeyboardPeg[3]->isEnabled());
   EXPECT_FALSE(w.mnuKeyboardCardSelect->isEnabled());
@@ -97,7 +93,7 @@ TEST(Window, KeyboardMenuFollowsTheWaitAndAutoscoreOffDisablesF10) {
   QTest::keyClick(&w, Qt::Key_Return);
   EXPECT_EQ(rig.state.intWaitState, -kWaitPegHand);  // Enter still anchors the peg
   rig.state.intWaitState = kWaitDiscard;
-  w.UpdateKeyboardMenu();
+  rig.controller->OptionsApplied();
   EXPECT_TRUE(w.mnuKeyboardAutomatic->isEnabled());
   EXPECT_TRUE(w.mnuKeyboardCardLeft->isEnabled());
   EXPECT_FALSE(w.mnuKeyboardContinue->isEnabled());
@@ -249,6 +245,32 @@ TEST(Window, AVisibleEntryBoxKeepsTheFocus) {
   other->setFocus(Qt::OtherFocusReason);
   QApplication::processEvents();
   EXPECT_EQ(QApplication::focusWidget(), other);
+}
+
+TEST(Window, AWaitingGameBlocksUntilInputArrives) {
+  WindowRig rig;
+  QTimer::singleShot(300, rig.window.get(), [&] { rig.window->NewMatch(); });
+  rig.controller->PlayMatch();  // waits at the cut for deal until the timer
+  EXPECT_FALSE(rig.stuck);
+  EXPECT_LE(rig.passes, 10);  // one pass per event, not a busy loop
+}
+
+TEST(Window, AMessageBoxShowsWithTheNormalPointerWhileBusy) {
+  WindowRig rig;
+  const QCursor* during = nullptr;
+  rig.window->onMessageBox = [&](const std::string&, const std::string&, MessageIcon) {
+    during = QApplication::overrideCursor();
+    return true;
+  };
+  // The controller and a data-file read may both say busy: one pointer.
+  rig.window->SetBusy(true);
+  rig.window->SetBusy(true);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  rig.window->MessageBox("Reverting", "Kestrel", MessageIcon::Exclamation);
+  EXPECT_EQ(during, nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  rig.window->SetBusy(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -76,12 +76,6 @@ int main(int argc, char** argv) {
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
   SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
-  bridge.SetWarningHandler([](const std::string& text) {
-    std::string shown = text;
-    for (char& c : shown)
-      if (c == '\r') c = '\n';
-    std::fprintf(stderr, "Kestrel: %s\n", shown.c_str());
-  });
   if (!osprey.Symbol("RandSeed")) {
     std::fprintf(stderr, "kestrel-sim: cannot load %s: %s\n", osprey.Path().c_str(), osprey.Error().c_str());
     return 1;
@@ -90,6 +84,7 @@ int main(int argc, char** argv) {
   CardSourceDeal deal(source, options);
 
   AutomaticHost host(static_cast<int>(games));
+  bridge.SetHost(&host);
   PatterTable patter;
   Statistics stats;
   ActivityLog log(options, host);
