@@ -66,6 +66,22 @@ const char* const CardSource::kSeedMessage2 =
 const char* const CardSource::kSeedMessage3 = "Leave text box blank to keep current value.";
 const char* const CardSource::kSeedWaitMessage = "Set new random seed (or data file pointer).";
 
+bool UseDefaultSequence(Options& options) {
+  const bool changed = options.intCardSource != 0;
+  options.intCardSource = 0;
+  return changed;
+}
+
+bool ChooseDataFile(Options& options, Host& host) {
+  const std::string start = options.strDataFile.empty() ? "anyfile" : options.strDataFile;
+  const std::string path = host.OpenFileDialog("Select Data File as Card Source", "All files (*.*)", "", start, true);
+  if (path.empty()) return false;
+  options.intCardSource = 1;
+  options.strDataFile = path;
+  options.lngSeedOrPointer = 0;
+  return true;
+}
+
 std::string ReversionText(bool readError) {
   return std::string("Reverting to default sequence") + (readError ? " (file open/read error)" : " (EOF reached)");
 }

@@ -67,6 +67,14 @@ class CardSource {
   int64_t budget_ = 0;
 };
 
+// Options > Card Source > Default Sequence: the seed or pointer stays as it
+// is. True when the source changed.
+bool UseDefaultSequence(Options& options);
+// Options > Card Source > Card Data File: the file is asked for through the
+// host; a chosen file is read from its first byte, a cancelled dialog
+// changes nothing. True when a file was chosen.
+bool ChooseDataFile(Options& options, Host& host);
+
 // "Reverting to default sequence" with " (file open/read error)" or
 // " (EOF reached)".
 std::string ReversionText(bool readError);

@@ -39,8 +39,7 @@ std::string OptionLine(const OptionItemView& item, const Options& o, const std::
     value = o.strCardBackFile;
   else if (Has(label, "Data File"))
     value = o.strDataFile;
-  // The patter item is captioned "Custom Patter"; its value is the patter file.
-  else if (Has(label, "Custom Text") || Has(label, "Custom Patter"))
+  else if (Has(label, "Custom Text"))
     value = o.strPatterFile;
   else if (Has(label, "Wins"))
     value = o.strWinSound;

@@ -40,4 +40,12 @@ std::string SessionSettingsText(const Options& o, const std::string& playerName,
   return text;
 }
 
+std::string SessionSettingsText(const Options& options, const GameState& state, bool locked) {
+  GlobalSwitches g;
+  g.blnAllowCtrlF10 = state.blnAllowCtrlF10;
+  g.blnAllowMultipleInstances = state.blnAllowMultipleInstances;
+  g.intUseAltLibrary = state.intUseAltLibrary;
+  return SessionSettingsText(options, "", g, locked);
+}
+
 }  // namespace kestrel

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "game/game_state.h"
 #include "settings/options.h"
 #include "settings/profile.h"
 
@@ -12,5 +13,7 @@ namespace kestrel {
 
 std::string SessionSettingsText(const Options& options, const std::string& playerName, const GlobalSwitches& globals,
                                 bool locked);
+// The same with the Global switches as read into the game state at start-up.
+std::string SessionSettingsText(const Options& options, const GameState& state, bool locked);
 
 }  // namespace kestrel

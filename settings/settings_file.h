@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "game/host.h"
 #include "settings/command_line.h"
 #include "settings/ini_file.h"
 
@@ -57,6 +58,10 @@ class SettingsFile {
   // critical icon), at most once per run.
   using ReportFn = std::function<void(const std::string& text)>;
   void SetWriteFailureHandler(ReportFn fn) { report_ = std::move(fn); }
+  // The program's way: a critical message box titled "Kestrel" from the host.
+  void SetHost(Host* host) {
+    report_ = [host](const std::string& text) { host->MessageBox(text, "Kestrel", MessageIcon::Critical); };
+  }
   bool WriteFailed() const { return writeFailed_; }
 
   void SetRenameForTesting(IniFile::RenameFn fn) { rename_ = std::move(fn); }

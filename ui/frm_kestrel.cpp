@@ -80,6 +80,7 @@ FrmKestrel::FrmKestrel(GameState& state, Options& options, QWidget* parent)
   BuildPopups();
   BuildMenus();
   BuildDeckMenu();
+  BuildHistoryMenu();
   connect(picButton, &ButtonStrip::Activated, this, [this] { controller_->DoAutomatic(); });
   connect(picBoard, &PegDragBoard::DroppedOnTarget, this, [this] { controller_->DropOnTarget(); });
   connect(picBoard, &PegDragBoard::DroppedOnGreenPeg, this, [this] { controller_->DropOnGreenPeg(); });
@@ -220,6 +221,7 @@ void FrmKestrel::BuildPopups() {
   txtHistory = new QPlainTextEdit(frameHistory);
   QFont fixed("Courier New");
   fixed.setStyleHint(QFont::Monospace);
+  fixed.setFixedPitch(true);
   fixed.setPixelSize(12);
   txtHistory->setFont(fixed);
   txtHistory->setGeometry(0, 5, kPanelWidth, kPopupHeight - 5);

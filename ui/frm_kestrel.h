@@ -126,6 +126,8 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<void(QAction*)> onOptionChanged;        // after an Options item changed
   std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
   std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
+  std::function<std::string()> statisticsReport;         // the statistics report as it stands
+  std::function<void()> onAppendStatistics;              // File > Append Statistics to Log
   // Called on every pump of a wait before it blocks; a scripted user in the
   // tests posts its input from here, which the wait then dispatches.
   std::function<void(int waitState)> onWaitPass;
@@ -239,6 +241,11 @@ class FrmKestrel : public QMainWindow, public Host {
   void ChooseDeckStyle(int16_t style);
   void ViewDeck();
 
+  // File > Show Statistics and Log: the report and the log tail in the
+  // frameHistory panel until Continue.
+  void ShowHistory();
+  QString HistoryText() const;
+
   // Applies the option check marks and radio groups from the options record.
   void ApplyOptionsToMenus();
   // Disables New Match, Change Player and the Options menu (locked play).
@@ -259,6 +266,7 @@ class FrmKestrel : public QMainWindow, public Host {
   void BuildPopups();
   void BuildMenus();
   void BuildDeckMenu();
+  void BuildHistoryMenu();
   QFrame* MakePopup();
   bool HandleKeyDown(QKeyEvent* key);
   bool HandleCharacter(QKeyEvent* key);

@@ -2,6 +2,7 @@
 // and radio groups, and the option items whose effect is on the window.
 #include <QMenuBar>
 
+#include "game/card_source.h"
 #include "game/match_controller.h"
 #include "game/session.h"
 #include "ui/frm_kestrel.h"
@@ -118,22 +119,14 @@ void FrmKestrel::BuildMenus() {
   mnuOptionsSourceDefault = source->addAction(kSourceCaptions[0]);
   mnuOptionsSourceDataFile = source->addAction(kSourceCaptions[1]);
   for (QAction* a : {mnuOptionsSourceDefault, mnuOptionsSourceDataFile}) a->setCheckable(true);
-  // Back to the default sequence: the seed or pointer stays as it is.
   connect(mnuOptionsSourceDefault, &QAction::triggered, this, [this] {
-    const bool changed = options_.intCardSource != 0;
-    options_.intCardSource = 0;
+    const bool changed = UseDefaultSequence(options_);
     ApplyOptionsToMenus();
     if (changed && onOptionChanged) onOptionChanged(mnuOptionsSourceDefault);
   });
-  // A data file read from its first byte; a cancelled dialog changes nothing.
   connect(mnuOptionsSourceDataFile, &QAction::triggered, this, [this] {
     ApplyOptionsToMenus();  // the check stays where it was until a file is chosen
-    const std::string start = options_.strDataFile.empty() ? "anyfile" : options_.strDataFile;
-    const std::string path = OpenFileDialog("Select Data File as Card Source", "All files (*.*)", "", start, true);
-    if (path.empty()) return;
-    options_.intCardSource = 1;
-    options_.strDataFile = path;
-    options_.lngSeedOrPointer = 0;
+    if (!ChooseDataFile(options_, *this)) return;
     ApplyOptionsToMenus();
     if (onOptionChanged) onOptionChanged(mnuOptionsSourceDataFile);
   });

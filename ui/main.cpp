@@ -20,6 +20,8 @@
 #include "settings/settings_file.h"
 #include "stats/activity_log.h"
 #include "stats/statistics.h"
+#include "stats/statistics_report.h"
+#include "settings/session_settings.h"
 #include "ui/frm_kestrel.h"
 #include "ui/screenshot_user.h"
 #include "ui/single_instance.h"
@@ -63,9 +65,7 @@ int main(int argc, char** argv) {
   }
 
   FrmKestrel window(state, options);
-  settings.SetWriteFailureHandler([&window](const std::string& text) {
-    window.MessageBox(text, "Kestrel", MessageIcon::Critical);
-  });
+  settings.SetHost(&window);
 
   EngineBridge engine(folder);
   engine.SetHost(&window);
@@ -85,6 +85,13 @@ int main(int argc, char** argv) {
   session.Start(commandLine.Value("Player"));
   if (session.Locked()) window.ApplyLock();
   window.SetMatchLoop([&controller] { controller.PlayMatch(); });
+  // File > Show Statistics and Log, Append Statistics to Log.
+  window.statisticsReport = [&] {
+    return StatisticsReport(state, statistics, controller.PlayerName(), session.SettingsText());
+  };
+  window.onAppendStatistics = [&] {
+    AppendStatisticsToLog(window, log, options.strLogFile, window.statisticsReport());
+  };
   window.onShutdown = [&] { session.Save(); };
   // Options > Card Source > New Seed or Pointer: the panel over the table.
   window.onSetSeed = [&] {

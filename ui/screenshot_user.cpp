@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QTimer>
 
 #include "game/match_controller.h"
 #include "ui/frm_kestrel.h"
@@ -12,7 +13,16 @@ namespace kestrel {
 ScreenshotUser::ScreenshotUser(FrmKestrel& window, MatchController& controller, QString folder)
     : window_(window), controller_(controller), folder_(std::move(folder)) {
   QDir().mkpath(folder_);
-  window_.onWaitPass = [this](int waitState) { Act(waitState); };
+  // The player acts through a posted event, as a real one would, so the
+  // window's blocking wait wakes up for it.
+  window_.onWaitPass = [this](int) {
+    if (pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, &window_, [this] {
+      pending_ = false;
+      Act(controller_.State().intWaitState);
+    });
+  };
 }
 
 void ScreenshotUser::Shoot(const std::string& name) {

@@ -27,6 +27,7 @@ class ScreenshotUser {
   QString folder_;
   std::set<std::string> taken_;
   int passes_ = 0;
+  bool pending_ = false;
 };
 
 }  // namespace kestrel

@@ -96,30 +96,6 @@ TEST(FixedPoint, LogarithmAndExponentialInverseEachOther) {
   }
 }
 
-TEST(CribTables, FlagsAndSuitExtras) {
-  const auto card = [](const char* text) {
-    const int n = CardString(text)[0];
-    return static_cast<uint8_t>((n % 13 + 1) | (0x10 << (n / 13)));
-  };
-  // 5-5 of two suits: 512 + 8 * 222 + 1 own, 512 + 8 * 237 + 1 opponent.
-  const auto fives = osprey::CribValue(card("5s"), card("5h"));
-  EXPECT_EQ(fives.flag, 1);
-  EXPECT_EQ(fives.own, 512 + 8 * 222 + 1);
-  EXPECT_EQ(fives.opponent, 512 + 8 * 237 + 1);
-  // K-T of one suit: no flag, the suited extras 8 and 12.
-  const auto kt = osprey::CribValue(card("Kd"), card("Td"));
-  EXPECT_EQ(kt.flag, 0);
-  EXPECT_EQ(kt.own, 512 + 8 * 27 + 8);
-  EXPECT_EQ(kt.opponent, 512 + 8 * 64 + 12);
-  // The flagged pairs, and a few that are not.
-  for (const char* pair : {"2s 3h", "As 4h", "As 5h", "4s 5h", "5s Kh", "6s 9h", "7s 8h", "Ks Kh"})
-    EXPECT_EQ(osprey::CribValue(card(pair), card(pair + 3)).flag, 1) << pair;
-  for (const char* pair : {"As 2h", "3s 4h", "6s 7h", "8s 9h", "Qs Kh", "4s 6h"})
-    EXPECT_EQ(osprey::CribValue(card(pair), card(pair + 3)).flag, 0) << pair;
-  EXPECT_EQ(osprey::CribPairIndex(1, 1), 0);
-  EXPECT_EQ(osprey::CribPairIndex(13, 13), 90);
-}
-
 TEST(Discard, ReferenceDecisions) {
   EXPECT_EQ(CallDiscard(CardString("3h Th Jd 4h Kd 7h"), 120, 90), 0x3142);
   EXPECT_EQ(CallDiscard(CardString("Qs 7h 5h 2d Ad Kd"), 30, 118), 0x4330);

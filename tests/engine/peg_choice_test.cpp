@@ -203,21 +203,3 @@ TEST(PegChoice, RandomPositionsGiveAFittingHeldCardOrZero) {
   EXPECT_GT(searched, 3000);
   EXPECT_GT(zeros, 100);
 }
-
-TEST(OpponentModel, TablesHaveTheShapeOfRealKeeps) {
-  // Each table sums to about 6.95 million and peaks at Q-J-T-5; the dealer,
-  // whose crib it is, keeps 8-7-6-5 far less often than the pone and throws
-  // the 5 away instead.
-  for (const uint16_t* table : {osprey::kPoneKeeps, osprey::kDealerKeeps}) {
-    uint64_t sum = 0;
-    int peak = 0;
-    for (int n = 0; n < osprey::kRankMultisets; ++n) {
-      sum += table[n];
-      if (table[n] > table[peak]) peak = n;
-    }
-    EXPECT_NEAR(static_cast<double>(sum), 6.95e6, 0.01e6);
-    EXPECT_EQ(peak, osprey::RankMultisetIndex(12, 11, 10, 5));
-  }
-  const int run = osprey::RankMultisetIndex(8, 7, 6, 5);
-  EXPECT_GT(osprey::kPoneKeeps[run], 2 * osprey::kDealerKeeps[run]);
-}

@@ -310,17 +310,6 @@ TEST_F(LibraryFolder, MissingEngineIsReportedOnceAndPlayGoesOn) {
   EXPECT_NE(messages[0].find("libOsprey32.so"), std::string::npos);
 }
 
-TEST(CardText, RankSuitAndSeparator) {
-  EXPECT_EQ(CardText(std::string({0, 12, 13, 51, 22}), " "), "As Ks Ac Kd Tc ");
-  EXPECT_EQ(CardText("", ","), "");
-  ShowBreakdown b(static_cast<int16_t>(12 | (2 << 4) | (0 << 7) | (1 << 13)));
-  EXPECT_EQ(b.RunPoints(), 12);
-  EXPECT_EQ(b.Pairs(), 2);
-  EXPECT_TRUE(b.Nobs());
-  EXPECT_EQ(b.Total(), 17);
-  EXPECT_EQ(ShowBreakdown(static_cast<int16_t>((8 << 7) | (6 << 4) | (1 << 13))).Total(), 29);
-}
-
 // The engine replays the history in the string and refuses an impossible
 // one, so the order of the played cards matters to it. Here the computer
 // (dealer) played Kd, then after two goes 5s: in that order the history is

@@ -28,14 +28,14 @@ std::string WithoutDateTime(std::string log) {
   return log;
 }
 
-std::string RunSim(const ScratchDir& dir, int games, std::string& output) {
+std::string RunSim(const ScratchDir& dir, int games, std::string& output, const std::string& extra = "") {
   Options o;
   o.lngSeedOrPointer = 13896;
   o.intLogLevel = 1;
   o.intFirstDealer = static_cast<int16_t>(FirstDealer::Alternate);
   ScratchDir::Put(dir.File("Kestrel32.ini"), "[Global]\r\nVersion=Kestrel (02 Jan 19)\r\nPlayers=Ann\r\n[Ann]\r\nOptions=" +
                                                  FormatOptionsRecord(o) + "\r\n");
-  const std::string command = Sim() + " --dir " + dir.Path() + " --games " + std::to_string(games) + " 2>&1";
+  const std::string command = Sim() + " --dir " + dir.Path() + " --games " + std::to_string(games) + extra + " 2>&1";
   output.clear();
   if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
     char buffer[512];
@@ -63,10 +63,34 @@ TEST(KestrelSim, AFixedSeedGivesTheSameLogEveryRun) {
   EXPECT_NE(ini.find("LogFile="), std::string::npos);
 }
 
+TEST(KestrelSim, WritesTheReportAtTheLastGamesEnd) {
+  if (!ScratchDir::Exists(Sim())) GTEST_SKIP() << "kestrel-sim not built";
+  ScratchDir dir;
+  std::string output;
+  RunSim(dir, 3, output, " --report " + dir.File("report.txt"));
+  ASSERT_TRUE(ScratchDir::Exists(dir.File("report.txt"))) << output;
+  const std::string report = ScratchDir::Get(dir.File("report.txt"));
+  EXPECT_EQ(report.rfind(" ********************************************************************\r\n *", 0), 0u);
+  EXPECT_NE(report.find("Games: 3  Match Score: "), std::string::npos);
+  // The last game is over: no game in progress.
+  EXPECT_EQ(report.find("game in progress"), std::string::npos);
+  EXPECT_NE(report.find("\r\n Ann:     "), std::string::npos);
+  EXPECT_NE(report.find(" Initial match seed (or file pointer, if applicable): 13896\r\n"), std::string::npos);
+  // Three finished games in both game-end tables: each Total row sums to 3.
+  for (const char* head : {"\r\n Total:    ", "\r\n Total:       "}) {
+    const size_t at = report.find(head);
+    ASSERT_NE(at, std::string::npos);
+    const std::string row = report.substr(at, report.find('\r', at + 2) - at);
+    EXPECT_EQ(row.substr(row.size() - 5), "    3") << row;
+  }
+}
+
 TEST(KestrelSim, RefusesBadArguments) {
   if (!ScratchDir::Exists(Sim())) GTEST_SKIP() << "kestrel-sim not built";
   EXPECT_NE(std::system((Sim() + " --games 0 >/dev/null 2>&1").c_str()), 0);
   EXPECT_NE(std::system((Sim() + " --dir /tmp --bogus >/dev/null 2>&1").c_str()), 0);
+  // A report that cannot be written is refused before any game is played.
+  EXPECT_NE(std::system((Sim() + " --dir /tmp --report /nonexistent/folder/r.txt >/dev/null 2>&1").c_str()), 0);
 }
 
 }  // namespace

@@ -18,27 +18,6 @@ TEST(PegBoardGeometry, EveryScoreRoundTripsOnBothSides) {
   }
 }
 
-TEST(PegBoardGeometry, ColumnsOfTheExamples) {
-  const struct { int score; int column; } cases[] = {
-      {0, 0}, {1, 2}, {5, 6}, {6, 8}, {30, 36}, {31, 38}, {60, 72}, {61, 72}, {120, 2}, {121, 0}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(PegPlaceForScore(PegSide::Player, c.score).left, 7 * c.column + 3) << c.score;
-  }
-}
-
-TEST(PegBoardGeometry, RowsBySideAndHalf) {
-  EXPECT_EQ(PegPlaceForScore(PegSide::Computer, 0), (PegPlace{3, 4}));
-  EXPECT_EQ(PegPlaceForScore(PegSide::Computer, 121), (PegPlace{3, 13}));
-  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 0), (PegPlace{3, 36}));
-  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 121), (PegPlace{3, 27}));
-  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 60), (PegPlace{507, 36}));
-  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 61), (PegPlace{507, 27}));
-  // Out of range scores stand in the game hole.
-  EXPECT_EQ(PegPlaceForScore(PegSide::Computer, -5), PegPlaceForScore(PegSide::Computer, 121));
-  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 122), PegPlaceForScore(PegSide::Player, 121));
-  EXPECT_EQ(PegPlaceForScore(PegSide::Player, 32767), PegPlaceForScore(PegSide::Player, 121));
-}
-
 TEST(PegBoardGeometry, DropsReadTheNearestHole) {
   // Left edge on a hole's centre reads that hole.
   for (int score : {0, 1, 17, 30, 31, 60}) {

@@ -20,41 +20,6 @@ TEST(LogRecords, MatchStartWithCutsOrIgnored) {
             "\r\n Seed/Pointer for match with Ann: -5  Cut(s): Ignored \r\n\r\n");
 }
 
-TEST(LogRecords, GameStartHeader) {
-  GameState s;
-  s.intGamesPlayed = 2;
-  s.intPlayerMatchPoints = 3;
-  s.intComputerMatchPoints = 2;
-  s.intPointDifferential = -7;
-  EXPECT_EQ(GameStartRecord(s, false, 0, false, 42, "Ann", "12/07/26 18:00:00"),
-            " Game 2: 3/2 (-7)  Seed: 42  12/07/26 18:00:00\r\n\r\n"
-            " # Opp Com          Pegging          Opponent Dscd  Cut Computer Dscd\r\n"
-            " - --- ---  -----------------------  -------- ----  --  -------- ----\r\n");
-  const std::string resumed = GameStartRecord(s, true, 3, true, 99, "Ann", "d t");
-  EXPECT_EQ(resumed.substr(0, resumed.find("\r\n\r\n") + 4),
-            " Resuming match from INI state for Ann (pointer from hand 3).\r\n\r\n");
-  EXPECT_NE(resumed.find("  Pointer: 99  d t"), std::string::npos);
-  EXPECT_EQ(GameStartRecord(s, true, 1, false, 99, "Ann", "").substr(0, 48),
-            " Resuming match from INI state for Ann.\r\n\r\n Game");
-}
-
-TEST(LogRecords, HandLine) {
-  GameState s;
-  s.intHandsDealt = 3;
-  s.intPlayerScore = 27;
-  s.intComputerScore = 104;
-  s.blnPlayerDeals = true;
-  s.strPlayerHand = Cards("5h Js 2c 9d Kd Qc");
-  s.strComputerHand = Cards("As 2s 3s 4s 5s 6s");
-  s.strStarter = Cards("Th");
-  s.strPegLog = "As 5h 2s Js.9d 3s 2c 4s.Kd";
-  EXPECT_EQ(HandLogLine(s, false), " 3  27 104  As 5h 2s Js.9d 3s 2c 4s .5hJs2c9d KdQc  Th  As2s3s4s 5s6s\r\n");
-  EXPECT_EQ(HandLogLine(s, true).substr(HandLogLine(s, true).size() - 4), "\r\n\r\n");
-  EXPECT_EQ(SignedNumber(0), "+0");
-  EXPECT_EQ(SignedNumber(37), "+37");
-  EXPECT_EQ(SignedNumber(-37), "-37");
-}
-
 class RecordingHost : public NullHost {
  public:
   bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) override {

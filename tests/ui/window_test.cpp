@@ -14,46 +14,6 @@
 namespace kestrel::testing {
 namespace {
 
-TEST(Window, CaptionShowsTheMatchOnceAGameIsFinished) {
-  WindowRig rig;
-  rig.window->RefreshCaption();
-  EXPECT_EQ(rig.window->windowTitle(), "Kestrel");
-  rig.state.intGamesPlayed = 1;
-  rig.state.intPlayerMatchPoints = 2;
-  rig.state.intComputerMatchPoints = 0;
-  rig.state.intPointDifferential = 37;
-  rig.window->RefreshCaption();
-  EXPECT_EQ(rig.window->windowTitle(),
-            "Kestrel  -  Games: 1   Match Score:  2/0   Point Differential:  +37");
-  rig.state.intGamesPlayed = 12;
-  rig.state.intPlayerMatchPoints = 9;
-  rig.state.intComputerMatchPoints = 14;
-  rig.state.intPointDifferential = 0;
-  rig.window->RefreshCaption();
-  EXPECT_EQ(rig.window->windowTitle(),
-            "Kestrel  -  Games: 12   Match Score:  9/14   Point Differential:  +0");
-  rig.state.intPointDifferential = -45;
-  rig.window->RefreshCaption();
-  EXPECT_TRUE(rig.window->windowTitle().endsWith("Point Differential:  -45"));
-}
-
-TEST(Window, ClientAreaKeepsItsMinimumAndCentresTheGamePanel) {
-  WindowRig rig;
-  FrmKestrel& w = *rig.window;
-  w.resize(200, 100);
-  QApplication::processEvents();
-  EXPECT_GE(w.client->width(), FrmKestrel::kClientMinWidth);
-  EXPECT_GE(w.client->height(), FrmKestrel::kClientMinHeight);
-  w.resize(900, 700);
-  QApplication::processEvents();
-  const QPoint expected((w.client->width() - 530) / 2, (w.client->height() - 268) / 2);
-  EXPECT_EQ(w.picContainer->pos(), expected);
-  EXPECT_EQ(w.picContainer->size(), QSize(530, 268));
-  // The pop-up panels lie exactly over the game panel.
-  EXPECT_EQ(w.frameAbout->pos(), expected);
-  EXPECT_EQ(w.frameSeed->geometry(), QRect(expected, QSize(530, 225)));
-}
-
 TEST(Window, ButtonPressSlideOffAndRelease) {
   WindowRig rig;
   ButtonStrip* button = rig.window->picButton;
@@ -175,29 +135,6 @@ TEST(Window, MissingHelpDocumentIsReported) {
   rig.window->mnuHelpContents->trigger();
   ASSERT_EQ(rig.boxes.size(), 1u);
   EXPECT_EQ(rig.boxes[0], "Unable to open: " + FrmKestrel::HelpDocumentPath().toStdString());
-}
-
-TEST(Window, OptionsMenuCarriesEveryGroup) {
-  WindowRig rig;
-  FrmKestrel& w = *rig.window;
-  EXPECT_EQ(w.mnuOptionsHints->shortcut(), QKeySequence("Ctrl+H"));
-  EXPECT_EQ(w.mnuOptionsSort->shortcut(), QKeySequence("Ctrl+O"));
-  EXPECT_FALSE(w.mnuOptionsNonStop->isVisible());
-  ASSERT_EQ(w.mnuOptionsPenaltyAry.size(), 3u);
-  EXPECT_EQ(w.mnuOptionsPenaltyAry[2]->text(), "Penalties and &Muggins");
-  w.mnuOptionsPenaltyAry[2]->trigger();
-  EXPECT_EQ(rig.options.intPenalty, 2);
-  EXPECT_TRUE(w.mnuOptionsPenaltyAry[2]->isChecked());
-  // An out-of-range table colour shows green and checks "Default &Green".
-  rig.options.intBackgroundIndex = 9;
-  w.ApplyBackground();
-  EXPECT_EQ(rig.options.intBackgroundIndex, 0);
-  EXPECT_TRUE(w.mnuOptionsBackgroundAry[0]->isChecked());
-  w.mnuOptionsBackgroundAry[1]->trigger();
-  EXPECT_EQ(w.TableColor(), QColor(0, 128, 128));
-  w.ApplyLock();
-  EXPECT_FALSE(w.mnuOptions->menuAction()->isEnabled());
-  EXPECT_FALSE(w.mnuFileNewMatch->isEnabled());
 }
 
 }  // namespace

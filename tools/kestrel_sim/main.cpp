@@ -3,15 +3,17 @@
 // Autoplay, Autoscore), in a folder that stands for the program's folder:
 // it reads and writes "Kestrel32.ini" there and writes the activity log
 // there as the stored options ask. With "UsePetrelDLL" = 1 the player's side
-// decides through libPetrel32.so.
+// decides through libPetrel32.so. With --report the statistics report, as
+// "Show Statistics and Log" shows it at the last game's end, is written to FILE.
 //
-//   kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]
+//   kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -27,8 +29,10 @@
 #include "game/startup.h"
 #include "settings/profile.h"
 #include "settings/settings_file.h"
+#include "settings/session_settings.h"
 #include "stats/activity_log.h"
 #include "stats/statistics.h"
+#include "stats/statistics_report.h"
 
 using namespace kestrel;
 
@@ -44,7 +48,7 @@ std::string OwnFolder() {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER]\n");
+  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]\n");
   return 2;
 }
 
@@ -53,7 +57,7 @@ double Average(int32_t points, int32_t hands) { return static_cast<double>(point
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir, player, petrelDir;
+  std::string dir, player, petrelDir, reportFile;
   long games = 100;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -62,19 +66,29 @@ int main(int argc, char** argv) {
     else if (arg == "--games" && hasValue) games = std::strtol(argv[++i], nullptr, 10);
     else if (arg == "--player" && hasValue) player = argv[++i];
     else if (arg == "--petrel-dir" && hasValue) petrelDir = argv[++i];
+    else if (arg == "--report" && hasValue) reportFile = argv[++i];
     else return Usage();
   }
   if (dir.empty() || games < 1 || games > 30000) return Usage();
+  // A report file that cannot be written is said now, not after the run.
+  if (!reportFile.empty() && !std::ofstream(reportFile, std::ios::binary | std::ios::trunc)) {
+    std::fprintf(stderr, "kestrel-sim: cannot write the report to %s\n", reportFile.c_str());
+    return 2;
+  }
 
+  AutomaticHost host(static_cast<int>(games));
   SettingsFile file(dir, CommandLine(""));
-  file.SetWriteFailureHandler([](const std::string& text) { std::fprintf(stderr, "Kestrel: %s\n", text.c_str()); });
+  file.SetHost(&host);
   Options options;
   const GlobalSwitches globals = ReadGlobalSwitches(file);
 
   GameState state;
   state.intUseAltLibrary = globals.intUseAltLibrary;
+  state.blnAllowCtrlF10 = globals.blnAllowCtrlF10;
+  state.blnAllowMultipleInstances = globals.blnAllowMultipleInstances;
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
+  bridge.SetHost(&host);
   SharedLibrary osprey(own, kOspreyLibrary);  // only to say plainly why nothing can run
   if (!osprey.Symbol("RandSeed")) {
     std::fprintf(stderr, "kestrel-sim: cannot load %s: %s\n", osprey.Path().c_str(), osprey.Error().c_str());
@@ -83,7 +97,6 @@ int main(int argc, char** argv) {
   CardSource source(options, [&](int32_t s) { return bridge.RandSeed(s); });
   CardSourceDeal deal(source, options);
 
-  AutomaticHost host(static_cast<int>(games));
   bridge.SetHost(&host);
   PatterTable patter;
   Statistics stats;
@@ -103,7 +116,19 @@ int main(int argc, char** argv) {
   options.blnNonStop = false;
 
   long playerWins = 0, computerWins = 0;
+  bool reportFailed = false;
   host.SetGameEndHandler([&] {
+    // The last game's end: the report as the window would show it now.
+    if (!reportFile.empty() && state.intGamesPlayed == games) {
+      const std::string report = StatisticsReport(state, stats, player, SessionSettingsText(options, state, false));
+      std::ofstream out(reportFile, std::ios::binary | std::ios::trunc);
+      out << report;
+      out.close();
+      if (!out) {
+        std::fprintf(stderr, "kestrel-sim: cannot write the report to %s\n", reportFile.c_str());
+        reportFailed = true;
+      }
+    }
     const bool computerWon = state.intComputerScore > state.intPlayerScore;
     (computerWon ? computerWins : playerWins) += 1;
     std::printf("game %d: %s %d, Computer %d, %s wins after %d hands; match %d/%d\n", state.intGamesPlayed,
@@ -132,5 +157,5 @@ int main(int argc, char** argv) {
   options.blnAutoplay = stored.blnAutoplay;
   options.blnAutoscore = stored.blnAutoscore;
   session.Save();
-  return 0;
+  return reportFailed ? 1 : 0;
 }
