@@ -130,6 +130,11 @@ void MatchController::CardSelect() {
   if (state_.intWaitState == kWaitDiscard || state_.intWaitState == kWaitPlay) ClickLowerPlace(state_.intCursorCard);
 }
 
+void MatchController::ShowMessageLine(const MessageLine& line) {
+  SetMessage(line);
+  Update(kPartMessage);
+}
+
 void MatchController::NewMatch() { state_.intWaitState = kWaitNone; }
 
 }  // namespace kestrel

@@ -39,17 +39,26 @@ class MatchRecorder {
   // A game has just ended: the record holds the finished game's final
   // position, so that a restart shows its end and goes on to the next game.
   virtual void RecordGameEnd() = 0;
+  // A decision record was loaded (replay cursor not 0).
+  virtual bool HasRecord() const = 0;
+  // The current hand has recorded a decision or marker since its start.
+  virtual bool HandHasDecision() const = 0;
 };
 
 // Records nothing and has nothing to replay.
 class NullRecorder : public MatchRecorder {
  public:
-  void RecordDecision(int, int) override {}
+  void RecordDecision(int a, int) override { handDecided_ = a != 0; }
   int NextRecordedValue() override { return 0; }
   void RetractDecision() override {}
   bool TakeLoadedRecord() override { return false; }
   void ClearRecord() override {}
   void RecordGameEnd() override {}
+  bool HasRecord() const override { return false; }
+  bool HandHasDecision() const override { return handDecided_; }
+
+ private:
+  bool handDecided_ = false;
 };
 
 }  // namespace kestrel

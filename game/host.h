@@ -60,6 +60,15 @@ class Host {
   // after a write failure, Non-Stop Play switched off after 1000 games):
   // refresh menu check marks.
   virtual void OptionsChanged() = 0;
+
+  // The window's steps of the restore sequence, after a player's options
+  // were loaded: load the card back of the deck style (a custom back that
+  // cannot be loaded sets the style to the default deck and empties its file
+  // setting), size the message line for the patter option, recolour the
+  // table for the background option.
+  virtual void ApplyCardBack() {}
+  virtual void ApplyPatterLayout() {}
+  virtual void ApplyBackground() {}
 };
 
 // A host that does nothing: message boxes answer Yes/OK, dialogs cancel.

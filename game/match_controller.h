@@ -112,11 +112,16 @@ class MatchController {
   void OptionsApplied();
   // The remark in the message line gets the current text of its slot.
   void RefreshPatterLine();
+  // Shows a message line outside any wait ("Restoring match...").
+  void ShowMessageLine(const MessageLine& line);
 
   const TableModel& Model() const { return model_; }
   TableModel& Model() { return model_; }
   const GameState& State() const { return state_; }
   const PatterTable& Patter() const { return patter_; }
+  // The current hand has recorded a decision (a game length chosen now
+  // takes effect at the next game).
+  bool HandHasDecision() const { return recorder_->HandHasDecision(); }
 
  private:
   void Update(unsigned parts);

@@ -63,6 +63,8 @@ class MatchRecord : public MatchRecorder, public MatchRecordHooks {
   bool TakeLoadedRecord() override;
   void ClearRecord() override;
   void RecordGameEnd() override;
+  bool HasRecord() const override { return cursor_ != 0 || pending_; }
+  bool HandHasDecision() const override { return !decisions_.empty(); }
 
   // --- MatchRecordHooks (the settings file) ---
   void BeginLoad() override;

@@ -22,7 +22,9 @@ std::string CommandLinePlayer(const CommandLine& commandLine) {
 std::string StartupPlayer(const SettingsFile& file, const std::string& requested) {
   const std::string player = CleanPlayerName(requested);
   if (!player.empty()) return player;
-  return RecentPlayerMenu("", file.ReadIniString(kGlobalSection, "Players"), kMaxRecentPlayers).front();
+  // A file of another version (or none) lists no stored player.
+  const size_t limit = file.ReadIniString(kGlobalSection, "Version") == kIniVersion ? kMaxRecentPlayers : 0;
+  return RecentPlayerMenu("", file.ReadIniString(kGlobalSection, "Players"), limit).front();
 }
 
 }  // namespace kestrel

@@ -23,7 +23,8 @@ bool IsLocked(const CommandLine& commandLine);
 std::string CommandLinePlayer(const CommandLine& commandLine);
 
 // The player at start-up: the cleaned requested name (the "/Player=" value),
-// else the first name of the stored list, else "MoonBeam".
+// else the first name of the stored list (only in a file of this program's
+// version), else "MoonBeam".
 std::string StartupPlayer(const SettingsFile& file, const std::string& requested);
 
 }  // namespace kestrel

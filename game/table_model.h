@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kestrel {
 
@@ -35,7 +36,8 @@ enum TablePart : unsigned {
   kPartDetails = 1u << 4,   // the scoring-details panel
   kPartCaption = 1u << 5,   // the window caption
   kPartCursor = 1u << 6,    // the keyboard card cursor and the card hints
-  kPartAll = 0x7fu,
+  kPartPlayer = 1u << 7,    // the player's name and the recent-player menu
+  kPartAll = 0xffu,
 };
 
 struct TableModel {
@@ -119,6 +121,11 @@ struct TableModel {
 
   // The window caption.
   std::string caption = "Kestrel";
+
+  // The player's name (lblName) and the recent-player menu of File > Change
+  // Player, item 1 (the current player) first, at most twelve names.
+  std::string playerName;
+  std::vector<std::string> playerMenu;
 };
 
 }  // namespace kestrel

@@ -1,18 +1,19 @@
-// The summary of the current session's settings that heads the statistics
-// report: the Global switches that are on and one option line per option.
+// The summary of the current session's settings shown at the head of the
+// statistics display: the Global switches that are on, then one option line
+// per option in menu order.
 #pragma once
 
 #include <string>
 
 #include "game/game_state.h"
 #include "settings/options.h"
+#include "settings/profile.h"
 
 namespace kestrel {
 
-// " Current session settings follow." (with " (locked)" in locked play), an
-// empty line, the Global switches that are on, then the option line of every
-// option in menu order. Lines end in CR LF. `state` supplies the Global
-// switches read at start-up.
+std::string SessionSettingsText(const Options& options, const std::string& playerName, const GlobalSwitches& globals,
+                                bool locked);
+// The same with the Global switches as read into the game state at start-up.
 std::string SessionSettingsText(const Options& options, const GameState& state, bool locked);
 
 }  // namespace kestrel

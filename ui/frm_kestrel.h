@@ -22,6 +22,7 @@
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/table_model.h"
+#include "settings/option_line.h"
 #include "settings/options.h"
 #include "ui/button_strip.h"
 #include "ui/card_image.h"
@@ -36,6 +37,7 @@ class MatchController;
 class PanelView;
 class PatterChoices;
 class SoundOutput;
+class Session;
 
 class FrmKestrel : public QMainWindow, public Host {
   Q_OBJECT
@@ -46,6 +48,10 @@ class FrmKestrel : public QMainWindow, public Host {
   // The match controller the input handlers answer through; the window
   // paints from its table model. Set before the window is shown.
   void SetController(MatchController* controller) { controller_ = controller; }
+  // The player's session: the player commands and the Options handlers
+  // forward to it (without one, the options are only stored).
+  void SetSession(Session* session);
+  Session* GetSession() const { return session_; }
 
   // --- Host ---
   void Redraw(const TableModel& model, unsigned parts) override;
@@ -61,6 +67,7 @@ class FrmKestrel : public QMainWindow, public Host {
   void Beep() override;
   void SetBusy(bool busy) override;
   void OptionsChanged() override;
+  void ApplyCardBack() override;
 
   // Message boxes go through this when set (tests answer them here).
   std::function<bool(const std::string& text, const std::string& title, MessageIcon icon)> onMessageBox;
@@ -69,8 +76,8 @@ class FrmKestrel : public QMainWindow, public Host {
   // Stand in for the audio output when set (tests record the images here).
   std::function<bool(const std::vector<uint8_t>&)> onPlayWave;
   std::function<bool()> onStopSound;
-  // Answers the save-file dialog in place of the user (tests): title, starting name.
-  std::function<std::string(const std::string&, const std::string&)> onSaveFileDialog;
+  // Answers the save-file dialog in place of the user (tests): title, filter, starting name.
+  std::function<std::string(const std::string&, const std::string&, const std::string&)> onSaveFileDialog;
 
   // --- Geometry (fixed pixel layout) ---
   static constexpr int kClientMinWidth = 560;
@@ -98,7 +105,7 @@ class FrmKestrel : public QMainWindow, public Host {
   // The client size of the normal (not maximised) window and the state.
   void CurrentPlacement(int& clientWidth, int& clientHeight, bool& maximised) const;
   // Recolours every region for intBackgroundIndex and redraws.
-  void ApplyBackground();
+  void ApplyBackground() override;
   QColor TableColor() const;
   // Rebuilds the caption from the match totals.
   void RefreshCaption();
@@ -126,6 +133,11 @@ class FrmKestrel : public QMainWindow, public Host {
   // value, waits for Continue with `message` in the message line and
   // returns the trimmed entry ("" when blank or abandoned).
   QString RunSeedPanel(const QStringList& texts, const QString& current);
+  // File > Change Player > New Player: the panel over the table, the name
+  // typed and confirmed with Enter or Continue, handed to the session.
+  void RunNewPlayerPanel();
+  // Opens the File menu at Change Player (a click on the player's name).
+  void OpenPlayerMenu();
 
   // --- Hooks the session installs for behaviour owned elsewhere ---
   std::function<void()> onShutdown;                     // settings and match written back
@@ -292,13 +304,17 @@ class FrmKestrel : public QMainWindow, public Host {
   void DrawCards(const TableModel& model);
   void DrawPegs(const TableModel& model);
   void DrawCursor(const TableModel& model);
-  QAction* AddCheck(QMenu* menu, const QString& caption, const QKeySequence& key, bool* value);
-  std::vector<QAction*> AddRadio(QMenu* menu, const QStringList& captions, int16_t* value,
-                                 bool applyBackground = false);
+  void DrawPlayer(const TableModel& model);
+  void TypeChangePlayerKey(int triesLeft);
+  // How an Options item looks now, for its option line.
+  static OptionItemView ViewOf(const QAction* action);
+  QAction* AddCheck(QMenu* menu, CheckOption option, const QKeySequence& key, bool* value);
+  std::vector<QAction*> AddRadio(QMenu* menu, OptionGroup group, int16_t* value);
 
   GameState& state_;
   Options& options_;
   MatchController* controller_ = nullptr;
+  Session* session_ = nullptr;
   CardRenderer renderer_;
   TableModel::Pack animatedPack_ = TableModel::Pack::None;
   std::string strTemplateFile_ = "cardback.bmp";

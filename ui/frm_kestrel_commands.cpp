@@ -8,6 +8,7 @@
 
 #include "game/card_source.h"
 #include "game/match_controller.h"
+#include "game/session.h"
 #include "patter/patter.h"
 #include "ui/frm_kestrel.h"
 #include "ui/key_table.h"
@@ -82,6 +83,33 @@ QString FrmKestrel::RunSeedPanel(const QStringList& texts, const QString& curren
   imgSeedCardLeft->RenderCode("");
   imgSeedCardRight->RenderCode("");
   return confirmed ? txtSeed->text().trimmed() : QString();
+}
+
+}  // namespace kestrel
+
+namespace kestrel {
+
+void FrmKestrel::RunNewPlayerPanel() {
+  if (!session_ || session_->Locked()) return;
+  for (int k = 0; k < 3; ++k) lblNewMessage[k]->setText(kNewPlayerTexts[k]);
+  imgNewCardLeft->RenderCode(std::string{'F', static_cast<char>(30)});
+  imgNewCardRight->RenderCode(std::string{'F', static_cast<char>(10)});
+  txtPlayer->clear();
+  frameNew->raise();
+  frameNew->show();
+  mnuFilePlayerNew->setEnabled(false);
+  const int savedMode = intKeyMode_;
+  SetKeyMode(kKeyPlayerName);
+  const bool confirmed = PauseForContinue(kNewPlayerPrompt, kPatterNewPlayer);
+  if (blnUnloading_) return;
+  SetKeyMode(savedMode);
+  mnuFilePlayerNew->setEnabled(true);
+  txtPlayer->hide();
+  frameNew->hide();
+  imgNewCardLeft->RenderCode("");
+  imgNewCardRight->RenderCode("");
+  // An abandoned wait (New Match, exit) is no confirmation.
+  if (confirmed) session_->EnterNewPlayer(txtPlayer->text().toStdString());
 }
 
 }  // namespace kestrel

@@ -2,6 +2,7 @@
 // template, and the deck view in which cards of the dog-ear deck are marked.
 #include "game/card_marks.h"
 #include "game/match_controller.h"
+#include "game/session.h"
 #include "ui/frm_kestrel.h"
 #include "ui/key_table.h"
 
@@ -85,6 +86,7 @@ void FrmKestrel::BuildDeckMenu() {
     }
     renderer_.SetMarkedCards(options_.strMarkedCards);
     RefreshAllCards();
+    if (session_) session_->LogDogEar(card);
   };
 }
 

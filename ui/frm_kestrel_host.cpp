@@ -95,7 +95,7 @@ std::string FrmKestrel::OpenFileDialog(const std::string& title, const std::stri
 
 std::string FrmKestrel::SaveFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& defaultExt, const std::string& startName) {
-  if (onSaveFileDialog) return onSaveFileDialog(title, startName);
+  if (onSaveFileDialog) return onSaveFileDialog(title, filter, startName);
   QFileDialog dialog(this, QString::fromStdString(title), StartPath(startName), QtFilter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
@@ -126,5 +126,7 @@ void FrmKestrel::SetBusy(bool busy) {
 }
 
 void FrmKestrel::OptionsChanged() { ApplyOptionsToMenus(); }
+
+void FrmKestrel::ApplyCardBack() { ApplyDeckStyle(); }
 
 }  // namespace kestrel

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "game/match_controller.h"
+#include "game/session.h"
 #include "patter/patter.h"
 #include "ui/frm_kestrel.h"
 #include "ui/key_table.h"
@@ -18,7 +19,11 @@ namespace kestrel {
 // ---------------------------------------------------------------- the wait
 
 void FrmKestrel::PumpEvents(bool mayBlock) {
-  if (onWaitPass) onWaitPass(state_.intWaitState);
+  const int16_t pending = state_.intWaitState;
+  if (onWaitPass) onWaitPass(pending);
+  // A wait the scripted user has just answered must not block: the answer
+  // need not have posted any event.
+  if (state_.intWaitState != pending) mayBlock = false;
   // Blocks on the window system's events; the half-second timer (running
   // only for the dog-ear deck) is the only other thing that wakes the loop,
   // so a waiting game uses no processor time.
@@ -97,6 +102,19 @@ void FrmKestrel::Redraw(const TableModel& model, unsigned parts) {
   }
   if (parts & kPartCaption) {
     if (!isMinimized()) setWindowTitle(QString::fromStdString(model.caption));
+  }
+  if (parts & kPartPlayer) DrawPlayer(model);
+}
+
+void FrmKestrel::DrawPlayer(const TableModel& model) {
+  // The name beside its prompt, and the recent players: item 1 is the
+  // current one; only items that hold a name are shown.
+  lblName->setText(QString::fromStdString(model.playerName));
+  for (int i = 1; i <= 12; ++i) {
+    const bool filled = i <= static_cast<int>(model.playerMenu.size());
+    mnuFilePlayerList[i]->setText(filled ? QString::fromStdString(model.playerMenu[static_cast<size_t>(i - 1)])
+                                         : QString());
+    mnuFilePlayerList[i]->setVisible(filled);
   }
 }
 
@@ -221,11 +239,7 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
     if (HandleKeyDown(widget, key)) return true;
     if (HandleCharacter(key)) return true;
   } else if (event->type() == QEvent::MouseButtonPress && (widget == lblName || widget == lblNamePrompt)) {
-    // A click on the player's name opens the File menu at "Change Player".
-    if (mnuFilePlayer->menuAction()->isEnabled()) {
-      menuBar()->setActiveAction(mnuFile->menuAction());
-      QTimer::singleShot(0, this, [this] { mnuFile->setActiveAction(mnuFilePlayer->menuAction()); });
-    }
+    OpenPlayerMenu();
     return true;
   } else if (event->type() == QEvent::FocusOut) {
     // A visible entry box keeps the focus.
@@ -237,6 +251,23 @@ bool FrmKestrel::eventFilter(QObject* watched, QEvent* event) {
       });
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmKestrel::OpenPlayerMenu() {
+  // As if Alt+F, C were typed: the File menu opens, then "C" opens Change
+  // Player once the menu is on screen.
+  if (!mnuFilePlayer->menuAction()->isEnabled()) return;
+  menuBar()->setActiveAction(mnuFile->menuAction());
+  QTimer::singleShot(100, this, [this] { TypeChangePlayerKey(5); });
+}
+
+void FrmKestrel::TypeChangePlayerKey(int triesLeft) {
+  if (!mnuFile->isVisible()) {
+    if (triesLeft > 0) QTimer::singleShot(100, this, [this, triesLeft] { TypeChangePlayerKey(triesLeft - 1); });
+    return;
+  }
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c");
+  QCoreApplication::sendEvent(mnuFile, &press);
 }
 
 bool FrmKestrel::HandleKeyDown(QWidget* receiver, QKeyEvent* key) {
@@ -274,7 +305,10 @@ bool FrmKestrel::HandleKeyDown(QWidget* receiver, QKeyEvent* key) {
       if (first) showMinimized();
       return !keep;
     case Qt::Key_F10:
-      if ((key->modifiers() & Qt::ControlModifier) && controller_->ToggleNonStop()) return true;
+      // Non-Stop Play is an option: in locked play Ctrl+F10 acts as F10.
+      if ((key->modifiers() & Qt::ControlModifier) && !(session_ && session_->Locked()) &&
+          controller_->ToggleNonStop())
+        return true;
       controller_->DoAutomatic();
       return true;
     default: return false;

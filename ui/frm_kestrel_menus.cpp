@@ -4,44 +4,70 @@
 
 #include "game/card_source.h"
 #include "game/match_controller.h"
+#include "game/session.h"
 #include "ui/frm_kestrel.h"
 
 namespace kestrel {
 
-QAction* FrmKestrel::AddCheck(QMenu* menu, const QString& caption, const QKeySequence& key,
-                              bool* value) {
-  QAction* a = menu->addAction(caption);
+QAction* FrmKestrel::AddCheck(QMenu* menu, CheckOption option, const QKeySequence& key, bool* value) {
+  QAction* a = menu->addAction(kCheckCaptions[static_cast<size_t>(option)]);
   a->setCheckable(true);
   a->setShortcut(key);
   a->setData(".");  // the On/Off marker of option lines
-  connect(a, &QAction::triggered, this, [this, a, value](bool checked) {
-    *value = checked;
+  connect(a, &QAction::triggered, this, [this, option, value](bool checked) {
     // The button, hints, details and sorting follow: the controller redraws.
+    if (session_) {
+      session_->SetCheck(option, checked);  // stores, redraws, logs
+      return;
+    }
+    *value = checked;
     controller_->OptionsApplied();
-    if (onOptionChanged) onOptionChanged(a);
   });
   return a;
 }
 
-std::vector<QAction*> FrmKestrel::AddRadio(QMenu* menu, const QStringList& captions,
-                                           int16_t* value, bool applyBackground) {
+std::vector<QAction*> FrmKestrel::AddRadio(QMenu* menu, OptionGroup group, int16_t* value) {
   std::vector<QAction*> items;
-  auto* group = new QActionGroup(menu);
-  group->setExclusive(true);
-  for (int i = 0; i < captions.size(); ++i) {
-    QAction* a = menu->addAction(captions[i]);
+  auto* group_ = new QActionGroup(menu);
+  group_->setExclusive(true);
+  for (int i = 0; i < GroupSize(group); ++i) {
+    QAction* a = menu->addAction(QString::fromStdString(GroupCaption(group, i)));
     a->setCheckable(true);
-    group->addAction(a);
+    group_->addAction(a);
     items.push_back(a);
-    connect(a, &QAction::triggered, this, [this, a, i, value, applyBackground, items] {
-      if (*value == i) return;  // already chosen: no change, no log line
+    connect(a, &QAction::triggered, this, [this, i, value, group] {
+      if (session_) {
+        // Stores, applies and logs; the already chosen item changes nothing.
+        if (!session_->ChooseOption(group, i)) ApplyOptionsToMenus();
+        return;
+      }
+      if (*value == i) return;
       *value = static_cast<int16_t>(i);
-      if (applyBackground) ApplyBackground();
-      else a->setChecked(true);
-      if (onOptionChanged) onOptionChanged(a);
+      if (group == OptionGroup::Background) ApplyBackground();
+      ApplyOptionsToMenus();
     });
   }
   return items;
+}
+
+OptionItemView FrmKestrel::ViewOf(const QAction* action) {
+  OptionItemView item;
+  item.caption = action->text().toStdString();
+  item.marker = action->data().toString() == ".";
+  item.checked = action->isChecked();
+  return item;
+}
+
+void FrmKestrel::SetSession(Session* session) {
+  session_ = session;
+  // The Options handlers of the card source, the deck, patter and sounds end
+  // with the option line of the item they changed.
+  onOptionChanged = [this](QAction* a) {
+    if (session_ && a != mnuOptionsNonStop) session_->LogOptionChange(ViewOf(a));
+  };
+  mnuFilePlayerNew->setEnabled(session_ != nullptr);
+  mnuOptionsLogName->setEnabled(session_ != nullptr);
+  if (controller_) DrawPlayer(controller_->Model());
 }
 
 void FrmKestrel::BuildMenus() {
@@ -54,10 +80,14 @@ void FrmKestrel::BuildMenus() {
   for (int i = 1; i <= 12; ++i) {
     mnuFilePlayerList[i] = mnuFilePlayer->addAction(QString());
     mnuFilePlayerList[i]->setVisible(false);
+    connect(mnuFilePlayerList[i], &QAction::triggered, this, [this, i] {
+      if (session_ && session_->ChangePlayer(i)) txtPlayer->clear();
+    });
   }
   mnuFilePlayer->addSeparator();
-  mnuFilePlayerNew = mnuFilePlayer->addAction("&New Player");
+  mnuFilePlayerNew = mnuFilePlayer->addAction(kNewPlayerCaption);
   mnuFilePlayerNew->setEnabled(false);
+  connect(mnuFilePlayerNew, &QAction::triggered, this, [this] { RunNewPlayerPanel(); });
   mnuFileShowHistory = mnuFile->addAction("Show &Statistics and Log");
   mnuFileShowHistory->setEnabled(false);
   mnuFileAppendHistory = mnuFile->addAction("&Append Statistics to Log...");
@@ -67,38 +97,33 @@ void FrmKestrel::BuildMenus() {
   connect(mnuFileExit, &QAction::triggered, this, [this] { close(); });
 
   mnuOptions = bar->addMenu("&Options");
-  mnuOptionsHints = AddCheck(mnuOptions, "&Hints (Mouse Icon)", QKeySequence("Ctrl+H"), &options_.blnHints);
-  mnuOptionsDetails = AddCheck(mnuOptions, "Scoring &Details", QKeySequence("Ctrl+D"), &options_.blnDetails);
-  mnuOptionsAutoplay = AddCheck(mnuOptions, "Allow Auto&play", QKeySequence("Ctrl+P"), &options_.blnAutoplay);
-  mnuOptionsAutoscore = AddCheck(mnuOptions, "Allow Auto&score", QKeySequence("Ctrl+S"), &options_.blnAutoscore);
-  mnuOptionsSort = AddCheck(mnuOptions, "S&ort Hands", QKeySequence("Ctrl+O"), &options_.blnSort);
+  mnuOptionsHints = AddCheck(mnuOptions, CheckOption::Hints, QKeySequence("Ctrl+H"), &options_.blnHints);
+  mnuOptionsDetails = AddCheck(mnuOptions, CheckOption::Details, QKeySequence("Ctrl+D"), &options_.blnDetails);
+  mnuOptionsAutoplay = AddCheck(mnuOptions, CheckOption::Autoplay, QKeySequence("Ctrl+P"), &options_.blnAutoplay);
+  mnuOptionsAutoscore = AddCheck(mnuOptions, CheckOption::Autoscore, QKeySequence("Ctrl+S"), &options_.blnAutoscore);
+  mnuOptionsSort = AddCheck(mnuOptions, CheckOption::Sort, QKeySequence("Ctrl+O"), &options_.blnSort);
   // Non-Stop Play is never shown; Ctrl+F10 and the wait switch it.
-  mnuOptionsNonStop = new QAction("Non-Stop Play", this);
+  mnuOptionsNonStop = new QAction(kNonStopCaption, this);
   mnuOptionsNonStop->setCheckable(true);
   mnuOptionsNonStop->setVisible(false);
   mnuOptions->addSeparator();
-  mnuOptionsWeightsAry = AddRadio(mnuOptions->addMenu("Match Point &Weights"),
-                                  {"2-3-4 Weights", "2-4-6 Weights", "2-3-3 Weights", "2-4-4 Weights"},
+  mnuOptionsWeightsAry = AddRadio(mnuOptions->addMenu("Match Point &Weights"), OptionGroup::Weights,
                                   &options_.intWeights);
-  mnuOptionsPenaltyAry = AddRadio(mnuOptions->addMenu("Scoring &Mistakes"),
-                                  {"&Friendly Corrections", "&Penalties but No Muggins", "Penalties and &Muggins"},
+  mnuOptionsPenaltyAry = AddRadio(mnuOptions->addMenu("Scoring &Mistakes"), OptionGroup::Penalty,
                                   &options_.intPenalty);
-  mnuOptionsLengthAry = AddRadio(mnuOptions->addMenu("&Game Length"),
-                                 {"&Normal Game (121 Points)", "&Short Game (61 Points)", "&End Game Practice"},
+  mnuOptionsLengthAry = AddRadio(mnuOptions->addMenu("&Game Length"), OptionGroup::Length,
                                  &options_.intGameLength);
-  mnuOptionsFirstAry = AddRadio(mnuOptions->addMenu("&First Dealer for Game"),
-                                {"&Loser Deals", "&Alternate First Deals", "&Player Always First",
-                                 "&Computer Always First"},
+  mnuOptionsFirstAry = AddRadio(mnuOptions->addMenu("&First Dealer for Game"), OptionGroup::FirstDealer,
                                 &options_.intFirstDealer);
-  mnuOptionsOpponentAry = AddRadio(mnuOptions->addMenu("Computer &Opponent"), {"&Easy", "&Standard", "E&xpert"},
+  mnuOptionsOpponentAry = AddRadio(mnuOptions->addMenu("Computer &Opponent"), OptionGroup::Opponent,
                                    &options_.intOpponent);
   for (QAction* a : mnuOptionsOpponentAry)
     connect(a, &QAction::triggered, this, [this] {
       if (onOpponentChanged) onOpponentChanged();
     });
-  QMenu* source = mnuOptions->addMenu("&Card Source");
-  mnuOptionsSourceDefault = source->addAction("&Default Sequence");
-  mnuOptionsSourceDataFile = source->addAction("Card Data &File...");
+  QMenu* source = mnuOptions->addMenu(kCardSourceCaption);
+  mnuOptionsSourceDefault = source->addAction(kSourceCaptions[0]);
+  mnuOptionsSourceDataFile = source->addAction(kSourceCaptions[1]);
   for (QAction* a : {mnuOptionsSourceDefault, mnuOptionsSourceDataFile}) a->setCheckable(true);
   connect(mnuOptionsSourceDefault, &QAction::triggered, this, [this] {
     const bool changed = UseDefaultSequence(options_);
@@ -112,35 +137,37 @@ void FrmKestrel::BuildMenus() {
     if (onOptionChanged) onOptionChanged(mnuOptionsSourceDataFile);
   });
   source->addSeparator();
-  mnuOptionsSourceSetSeed = source->addAction("&New Seed or Pointer");
+  mnuOptionsSourceSetSeed = source->addAction(kSetSeedCaption);
   connect(mnuOptionsSourceSetSeed, &QAction::triggered, this, [this] {
     if (onSetSeed) onSetSeed();
   });
   QMenu* log = mnuOptions->addMenu("Activity &Log");
-  mnuOptionsLogAry = AddRadio(log, {"&Disable Logging", "Log &Games Only", "Log Games and &Messages"},
-                              &options_.intLogLevel);
+  mnuOptionsLogAry = AddRadio(log, OptionGroup::Log, &options_.intLogLevel);
   log->addSeparator();
-  mnuOptionsLogName = log->addAction("&Log File Name...");
+  mnuOptionsLogName = log->addAction(kLogNameCaption);
+  connect(mnuOptionsLogName, &QAction::triggered, this, [this] {
+    if (session_) session_->ChooseLogFile();
+  });
   QMenu* style = mnuOptions->addMenu("Card Dec&k Style");
-  mnuOptionsStyleDefault = style->addAction("&Default Deck");
-  mnuOptionsStyleDogears = style->addAction("Dog &Ear Deck");
-  mnuOptionsStyleCustom = style->addAction("&Custom Back...");
+  mnuOptionsStyleDefault = style->addAction(kDeckStyleCaptions[0]);
+  mnuOptionsStyleDogears = style->addAction(kDeckStyleCaptions[1]);
+  mnuOptionsStyleCustom = style->addAction(kDeckStyleCaptions[2]);
   style->addSeparator();
-  mnuOptionsStyleSave = style->addAction("Save &Template As...");
-  mnuOptionsStyleView = style->addAction("View or &Mark Deck");
+  mnuOptionsStyleSave = style->addAction(kStyleSaveCaption);
+  mnuOptionsStyleView = style->addAction(kStyleViewCaption);
   QMenu* patter = mnuOptions->addMenu("Obno&xious Patter");
-  mnuOptionsPatterHide = patter->addAction("&Hide Patter");
-  mnuOptionsPatterDefault = patter->addAction("&Default Patter");
-  mnuOptionsPatterCustom = patter->addAction("&Custom Patter...");
+  mnuOptionsPatterHide = patter->addAction(kPatterCaptions[0]);
+  mnuOptionsPatterDefault = patter->addAction(kPatterCaptions[1]);
+  mnuOptionsPatterCustom = patter->addAction(kPatterCaptions[2]);
   patter->addSeparator();
-  mnuOptionsPatterSave = patter->addAction("&Save Template As...");
+  mnuOptionsPatterSave = patter->addAction(kPatterSaveCaption);
   QMenu* sounds = mnuOptions->addMenu("Game Over Sou&nds");
-  mnuOptionsSoundsDisable = sounds->addAction("Disable &Sounds");
-  mnuOptionsSoundsDefault = sounds->addAction("&Default Sounds");
-  mnuOptionsSoundsCustom = sounds->addAction("&Custom Sounds (below)");
+  mnuOptionsSoundsDisable = sounds->addAction(kSoundsCaptions[0]);
+  mnuOptionsSoundsDefault = sounds->addAction(kSoundsCaptions[1]);
+  mnuOptionsSoundsCustom = sounds->addAction(kSoundsCaptions[2]);
   sounds->addSeparator();
-  mnuOptionsSoundsWin = sounds->addAction("When Computer &Wins...");
-  mnuOptionsSoundsLoss = sounds->addAction("When Computer &Loses...");
+  mnuOptionsSoundsWin = sounds->addAction(kSoundsWinCaption);
+  mnuOptionsSoundsLoss = sounds->addAction(kSoundsLossCaption);
   // Items whose behaviour others install: disabled until then.
   for (QAction* a : {mnuOptionsStyleDefault, mnuOptionsStyleDogears, mnuOptionsStyleCustom,
                      mnuOptionsPatterHide, mnuOptionsPatterDefault, mnuOptionsPatterCustom,
@@ -160,12 +187,12 @@ void FrmKestrel::BuildMenus() {
     group->setExclusive(true);
     for (QAction* a : items) group->addAction(a);
   }
-  for (QAction* a : {mnuOptionsLogName, mnuOptionsStyleSave, mnuOptionsStyleView, mnuOptionsPatterSave,
+  mnuOptionsLogName->setEnabled(false);  // until there is a session
+  for (QAction* a : {mnuOptionsStyleSave, mnuOptionsStyleView, mnuOptionsPatterSave,
                      mnuOptionsSoundsWin, mnuOptionsSoundsLoss})
     a->setEnabled(false);
-  mnuOptionsBackgroundAry = AddRadio(mnuOptions->addMenu("&Background Color"),
-                                     {"Default &Green", "Windows 95 &Cyan", "Gray for &Printing"},
-                                     &options_.intBackgroundIndex, true);
+  mnuOptionsBackgroundAry = AddRadio(mnuOptions->addMenu("&Background Color"), OptionGroup::Background,
+                                     &options_.intBackgroundIndex);
 
   // The Keyboard menu: each caption carries its key name after a tab.
   mnuKeyboard = bar->addMenu("&Keyboard");
@@ -233,9 +260,12 @@ void FrmKestrel::ApplyOptionsToMenus() {
 }
 
 void FrmKestrel::ApplyLock() {
+  // The items themselves too, so that no shortcut reaches them.
   mnuFileNewMatch->setEnabled(false);
-  mnuFilePlayer->menuAction()->setEnabled(false);
-  mnuOptions->menuAction()->setEnabled(false);
+  for (QMenu* menu : {mnuFilePlayer, mnuOptions}) {
+    menu->menuAction()->setEnabled(false);
+    for (QAction* a : menu->findChildren<QAction*>()) a->setEnabled(false);
+  }
 }
 
 }  // namespace kestrel

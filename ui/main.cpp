@@ -24,8 +24,10 @@
 #include "game/match_controller.h"
 #include "game/match_record.h"
 #include "game/patter_choices.h"
+#include "game/session.h"
 #include "game/startup.h"
 #include "patter/patter.h"
+#include "patter/patter_file.h"
 #include "settings/command_line.h"
 #include "settings/options.h"
 #include "settings/profile.h"
@@ -124,8 +126,6 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  // The player: the command line's, else the first stored one, else "MoonBeam".
-  const std::string player = StartupPlayer(settings, commandLine.Value("Player"));
   // The engine and the card source come first: loading a saved match draws
   // its hand again to check the record.
   EngineBridge engine(folder);
@@ -134,45 +134,47 @@ int main(int argc, char** argv) {
   MatchRecord record(
       state, options, statistics, [&engine](int32_t seed) { return engine.RandSeed(seed); },
       [&cards, &options](const HandStartSnapshot& at) { return PeekHandCards(cards, options, at); });
-  ResetDefaults(options);
-  LoadSettings(settings, player, options, record);
-  // The log is written beside the settings file unless the player chose another name.
-  if (options.strLogFile.empty()) options.strLogFile = settings.DefaultLogFile(player);
-
   FrmKestrel window(state, options);
   settings.SetHost(&window);
-  window.lblName->setText(QString::fromStdString(player));
-  window.ApplyOptionsToMenus();
-  window.ApplyBackground();
-  window.ApplyDeckStyle();
-  if (IsLocked(commandLine)) window.ApplyLock();
 
-  if (IsLocked(commandLine)) record.SetLockedSave([&] { SaveSettings(settings, player, options, record); });
   engine.SetHost(&window);
   // The Computer Opponent level chooses the library of the computer's decisions.
-  engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));
   window.onOpponentChanged = [&] { engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent)); };
   cards.SetHost(&window);
   CardSourceDeal deal(cards, options);
   PatterTable patter;
   ActivityLog log(options, window);
   MatchController controller(state, options, window, engine, deal, patter, statistics, log);
-  controller.SetPlayerName(player);
   controller.SetRecorder(&record);
   window.SetController(&controller);
-  // The stored patter and sounds choices: a custom patter file that cannot
-  // be loaded any more gives the default patter without a word.
   PatterChoices patterChoices(options, patter, window, [&controller] { controller.RefreshPatterLine(); });
-  patterChoices.RestorePatter();
-  controller.Sounds().ApplySounds();
   window.SetPatterAndSounds(&patterChoices, &controller.Sounds());
+  // The player (the command line's, else the first stored one, else
+  // "MoonBeam"), his settings and his unfinished match; then locked play.
+  Session session(settings, state, options, patter, statistics, controller, window, log);
+  session.SetRecordHooks(&record);
+  session.loadPatterFile = [&patter](const std::string& path) {
+    patter.LoadDefaultPatter();
+    return kestrel::LoadPatterFile(path, patter);
+  };
+  window.SetSession(&session);
+  cards.SetReversionHandler([&session](const std::string& text) { session.CardSourceReverted(text); });
+  session.Start(commandLine.Value("Player"));
+  if (session.Locked()) {
+    window.ApplyLock();
+    record.SetLockedSave([&session] { session.Save(); });
+  }
+  controller.Sounds().ApplySounds();
   window.ApplyOptionsToMenus();
   window.ApplyPatterLayout();
-  window.SetMatchLoop([&controller] { controller.PlayMatch(); });
+  // Each match (a change of player starts one) plays the stored Computer Opponent.
+  window.SetMatchLoop([&] {
+    engine.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));
+    controller.PlayMatch();
+  });
   // File > Show Statistics and Log, Append Statistics to Log.
-  const bool locked = IsLocked(commandLine);
-  window.statisticsReport = [&, locked] {
-    return StatisticsReport(state, statistics, controller.PlayerName(), SessionSettingsText(options, state, locked));
+  window.statisticsReport = [&] {
+    return StatisticsReport(state, statistics, controller.PlayerName(), session.SettingsText());
   };
   window.onAppendStatistics = [&] {
     AppendStatisticsToLog(window, log, options.strLogFile, window.statisticsReport());
@@ -181,7 +183,7 @@ int main(int argc, char** argv) {
   auto saveOnce = [&] {
     if (saved) return;
     saved = true;
-    SaveSettings(settings, player, options, record);
+    session.Save();
     WindowPlacement placement;
     window.CurrentPlacement(placement.clientWidth, placement.clientHeight, placement.maximised);
     WriteWindowPlacement(settings, placement);
@@ -202,6 +204,7 @@ int main(int argc, char** argv) {
     const CardSource::SeedEntry result = cards.ApplySeedEntry(entry.toStdString());
     if (result.outcome == CardSource::SeedEntry::kInvalid)
       window.MessageBox(result.message, "Kestrel", MessageIcon::Information);
+    if (result.outcome == CardSource::SeedEntry::kChanged) session.LogOptionChange(OptionItemView{kSetSeedCaption});
   };
   QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
     window.showNormal();

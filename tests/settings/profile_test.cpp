@@ -289,7 +289,10 @@ TEST(StartUp, PlayerComesFromTheSwitchThenTheStoredListThenTheDefault) {
   ScratchDir dir;
   SettingsFile f(dir.Path(), CommandLine());
   EXPECT_EQ(StartupPlayer(f, ""), "MoonBeam");  // no settings file yet
+  // Without this program's version the stored list is not used.
   ScratchDir::Put(f.IniPath(), "[Global]\nPlayers=,Global,Ann,Bob\n");
+  EXPECT_EQ(StartupPlayer(f, ""), "MoonBeam");
+  ScratchDir::Put(f.IniPath(), "[Global]\nVersion=Kestrel (02 Jan 19)\nPlayers=,Global,Ann,Bob\n");
   EXPECT_EQ(StartupPlayer(f, ""), "Ann");
   EXPECT_EQ(StartupPlayer(f, "Zed Two"), "Zed-Two");
 }

@@ -51,9 +51,14 @@ TEST(ActivityLog, AFailureSwitchesLoggingOffAndSaysSo) {
   ScratchDir dir;
   Options options;
   options.intLogLevel = 2;
-  options.strLogFile = dir.File("no/such/folder/Ann.log");
+  // A missing folder is made; one that cannot be made (a file is in the way) fails.
+  options.strLogFile = dir.File("new/folder/Ann.log");
   RecordingHost host;
   ActivityLog log(options, host);
+  EXPECT_TRUE(log.AppendLog("made"));
+  EXPECT_EQ(ScratchDir::Get(options.strLogFile), "made");
+  ScratchDir::Put(dir.File("plain"), "");
+  options.strLogFile = dir.File("plain/folder/Ann.log");
   EXPECT_FALSE(log.AppendLog("x"));
   EXPECT_EQ(options.intLogLevel, 0);
   EXPECT_EQ(host.changes, 1);

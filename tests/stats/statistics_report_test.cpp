@@ -141,8 +141,9 @@ TEST(AppendStatistics, AsksThenAppendsWhateverTheLevel) {
   ScratchDir dir;
   const struct { bool yes; int16_t level; const char* file; bool written; } cases[] = {
       {true, 0, "a.log", true}, {false, 2, "b.log", false},
-      {true, 0, "missing/a.log", false}, {true, 2, "missing/b.log", false},
+      {true, 0, "plain/a.log", false}, {true, 2, "plain/b.log", false},
   };
+  ScratchDir::Put(dir.File("plain"), "");  // a file where the log folder would be
   for (const auto& c : cases) {
     Options options;
     options.intLogLevel = c.level;

@@ -206,9 +206,11 @@ TEST(Window, ClickOnThePlayerNameOpensChangePlayer) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
   QTest::mouseClick(w.lblName, Qt::LeftButton);
-  QApplication::processEvents();
+  for (int i = 0; i < 50 && !w.mnuFilePlayer->isVisible(); ++i) QTest::qWait(20);
   EXPECT_TRUE(w.mnuFile->isVisible());
   EXPECT_EQ(w.mnuFile->activeAction(), w.mnuFilePlayer->menuAction());
+  EXPECT_TRUE(w.mnuFilePlayer->isVisible());
+  w.mnuFilePlayer->hide();
   w.mnuFile->hide();
   // Escape minimises the window.
   QTest::keyClick(&w, Qt::Key_Escape);

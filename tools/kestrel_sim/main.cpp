@@ -29,6 +29,7 @@
 #include "game/card_source_deal.h"
 #include "game/engine_bridge.h"
 #include "game/match_controller.h"
+#include "game/session.h"
 #include "game/shared_library.h"
 #include "patter/patter.h"
 #include "settings/options.h"
@@ -99,14 +100,8 @@ int main(int argc, char** argv) {
   SettingsFile file(dir, CommandLine(""));
   file.SetHost(&host);
   file.RemoveLeftovers();
-  player = StartupPlayer(file, player);
   Options options;
-  ResetDefaults(options);
-  MatchRecordHooks hooks;
-  LoadSettings(file, player, options, hooks);
   const GlobalSwitches globals = ReadGlobalSwitches(file);
-  if (options.intLogLevel < 0 || options.intLogLevel > 2) options.intLogLevel = 0;
-  if (options.strLogFile.empty()) options.strLogFile = file.DefaultLogFile(player);
 
   GameState state;
   state.intUseAltLibrary = globals.intUseAltLibrary;
@@ -115,7 +110,6 @@ int main(int argc, char** argv) {
   const std::string own = OwnFolder();
   EngineBridge bridge(own, petrelDir);
   bridge.SetHost(&host);
-  bridge.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));  // the stored Computer Opponent
   // Without every export of the engine nothing is played: the same text as the program's.
   if (const std::string problem = bridge.CheckEngine(); !problem.empty()) {
     std::fprintf(stderr, "Kestrel: %s\n", problem.c_str());
@@ -124,18 +118,24 @@ int main(int argc, char** argv) {
   CardSource source(options, [&](int32_t s) { return bridge.RandSeed(s); });
   CardSourceDeal deal(source, options);
 
+  bridge.SetHost(&host);
+  PatterTable patter;
+  Statistics stats;
+  ActivityLog log(options, host);
+  MatchController controller(state, options, host, bridge, deal, patter, stats, log);
+  host.Attach(&controller);
+  // The player and his settings, as the program restores them.
+  Session session(file, state, options, patter, stats, controller, host, log);
+  source.SetReversionHandler([&session](const std::string& text) { session.CardSourceReverted(text); });
+  session.Start(player);
+  player = session.PlayerName();
+  bridge.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));  // the stored Computer Opponent
+
   // The automatic actions answer only where the button is enabled; the run
   // plays for the player whatever the stored Allow Autoplay/Autoscore say.
   const Options stored = options;
   options.blnAutoplay = options.blnAutoscore = true;
   options.blnNonStop = false;
-
-  PatterTable patter;
-  Statistics stats;
-  ActivityLog log(options, host);
-  MatchController controller(state, options, host, bridge, deal, patter, stats, log);
-  controller.SetPlayerName(player);
-  host.Attach(&controller);
 
   long playerWins = 0, computerWins = 0;
   bool reportFailed = false;
@@ -176,9 +176,8 @@ int main(int argc, char** argv) {
               seconds > 0 ? state.intGamesPlayed / seconds : 0.0);
 
   // The settings go back as the program would leave them.
-  Options toSave = options;
-  toSave.blnAutoplay = stored.blnAutoplay;
-  toSave.blnAutoscore = stored.blnAutoscore;
-  SaveSettings(file, player, toSave, hooks);
+  options.blnAutoplay = stored.blnAutoplay;
+  options.blnAutoscore = stored.blnAutoscore;
+  session.Save();
   return reportFailed ? 1 : 0;
 }
