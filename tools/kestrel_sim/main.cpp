@@ -55,10 +55,38 @@ std::string OwnFolder() {
   return slash == std::string::npos ? "." : p.substr(0, slash);
 }
 
+constexpr char kUsage[] =
+    "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]\n"
+    "       kestrel-sim --dir FOLDER --player-lib LIB --computer-lib LIB [--games N] [--seed S] [--no-swap]\n";
+
 int Usage() {
-  std::fprintf(stderr, "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]\n"
-                       "       kestrel-sim --dir FOLDER --player-lib LIB --computer-lib LIB [--games N] [--seed S] [--no-swap]\n");
+  std::fprintf(stderr, "%s(kestrel-sim --help describes every flag)\n", kUsage);
   return 2;
+}
+
+int Help() {
+  std::printf(
+      "%s\n"
+      "Plays Kestrel matches without a window, through the game's own match controller,\n"
+      "with the program's automatic actions answering for the player.\n\n"
+      "  --dir FOLDER         the folder that stands for the program's folder: Kestrel32.ini\n"
+      "                       is read and written there, and the activity log written as the\n"
+      "                       stored options ask (required)\n"
+      "  --games N            games to play, 1 to 30000 (default 100; in a duel, per seat order)\n"
+      "  --player NAME        the player (default: the first stored one, else MoonBeam)\n"
+      "  --petrel-dir FOLDER  where libPetrel32.so is looked for; it plays the player's side\n"
+      "                       when the Global switch UsePetrelDLL is 1\n"
+      "  --report FILE        after the last game, write the statistics report there (CR LF),\n"
+      "                       as File > Show Statistics would show it\n"
+      "  --player-lib LIB     a duel: the decision library LIB (a file name beside kestrel-sim:\n"
+      "                       libOsprey32.so, libMerlin32.so, libGreedy32.so) plays the first seat\n"
+      "  --computer-lib LIB   a duel: the library of the other seat (default libOsprey32.so)\n"
+      "  --seed S             a duel: the first game's seed (default 1)\n"
+      "  --no-swap            a duel: do not replay each deal with the seats exchanged\n"
+      "  --help               this text\n\n"
+      "Exit status: 0 played, 1 the engine library cannot be used, 2 a bad command line.\n",
+      kUsage);
+  return 0;
 }
 
 double Average(int32_t points, int32_t hands) { return static_cast<double>(points) / (hands > 0 ? hands : 1); }
@@ -72,6 +100,7 @@ int main(int argc, char** argv) {
   bool dueling = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") return Help();
     const bool hasValue = i + 1 < argc;
     if (arg == "--dir" && hasValue) dir = argv[++i];
     else if (arg == "--games" && hasValue) games = std::strtol(argv[++i], nullptr, 10);
