@@ -2,6 +2,7 @@
 #include "settings/session_settings.h"
 
 #include "settings/option_line.h"
+#include "settings/options.h"
 
 namespace kestrel {
 
@@ -37,6 +38,7 @@ std::string SessionSettingsText(const Options& o, const std::string& playerName,
     line(OptionItemView{kSoundsLossCaption});
   }
   checked(OptionGroup::Background, o.intBackgroundIndex);
+  text += OpponentOptionLine(o.intOpponent);
   return text;
 }
 

@@ -211,7 +211,7 @@ TEST(SessionSettingsText, SwitchesAndEveryOptionInMenuOrder) {
             " Sort Hands: On\r\n 2-3-4 Weights.\r\n Friendly Corrections.\r\n Normal Game (121 Points).\r\n"
             " Loser Deals.\r\n Default Sequence.\r\n Log Games Only.\r\n Log File Name: Ann.log\r\n"
             " Default Deck.\r\n Default Patter.\r\n Custom Sounds.\r\n When Computer Wins.\r\n"
-            " When Computer Loses.\r\n Default Green.\r\n");
+            " When Computer Loses.\r\n Default Green.\r\n Computer Opponent: Standard\r\n");
   o.blnAutoscore = false;
   o.intLogLevel = 0;
   const std::string plain = SessionSettingsText(o, "Ann", GlobalSwitches{true, false, 0}, false);

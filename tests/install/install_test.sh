@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.kestrelcribbage.kestrel
 pkg="$prefix/libexec/kestrel"
-for f in bin/kestrel bin/kestrel-sim libexec/kestrel/Kestrel32 libexec/kestrel/libOsprey32.so \
+for f in bin/kestrel bin/kestrel-sim libexec/kestrel/Kestrel32 libexec/kestrel/libOsprey32.so libexec/kestrel/libMerlin32.so libexec/kestrel/libGreedy32.so \
   libexec/kestrel/KestrelHelp32.pdf share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
   share/icons/hicolor/scalable/apps/$id.svg share/man/man6/kestrel.6 share/man/man6/kestrel-sim.6; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
