@@ -266,7 +266,7 @@ class FrmKestrel : public QMainWindow, public Host {
   // The "Obnoxious Patter" and "Game Over Sounds" menus work through these.
   void SetPatterAndSounds(PatterChoices* patter, GameOverSounds* sounds);
   // The message line shows one line with patter hidden, two with it shown.
-  void ApplyPatterLayout();
+  void ApplyPatterLayout() override;
   // File > Show Statistics and Log: the report and the log tail in the
   // frameHistory panel until Continue.
   void ShowHistory();
