@@ -7,6 +7,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/shell_lines.h"
+
 #include <cstdio>
 #include <memory>
 #include <set>
@@ -193,19 +195,6 @@ TEST_P(DecisionLibrary, RandomPositionsGiveAFittingHeldCardOrZero) {
 INSTANTIATE_TEST_SUITE_P(Libraries, DecisionLibrary, ::testing::ValuesIn(kLibraries),
                          [](const auto& test) { return std::string(test.param.name); });
 
-// The output lines of a shell command.
-std::vector<std::string> Lines(const std::string& command) {
-  std::vector<std::string> lines;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return lines;
-  char buffer[512];
-  while (std::fgets(buffer, sizeof buffer, pipe.get())) {
-    std::string line(buffer);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 TEST(OpponentLibraries, ExportExactlyTheTwoDecisions) {
   for (const char* file : {"libMerlin32.so", "libGreedy32.so"}) {

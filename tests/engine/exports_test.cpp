@@ -4,6 +4,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/shell_lines.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -19,19 +21,6 @@ namespace {
 
 const std::string kLibrary = std::string(KESTREL_BIN_DIR) + "/libOsprey32.so";
 
-// The output lines of a shell command.
-std::vector<std::string> Lines(const std::string& command) {
-  std::vector<std::string> lines;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return lines;
-  char buffer[512];
-  while (std::fgets(buffer, sizeof buffer, pipe.get())) {
-    std::string line(buffer);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 // The checks below read the objects with nm (binutils).
 bool HaveNm() { return std::system("nm --version >/dev/null 2>&1") == 0; }

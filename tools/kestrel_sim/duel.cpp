@@ -23,14 +23,6 @@
 namespace kestrel {
 namespace {
 
-std::string OwnFolder() {
-  char path[4096];
-  const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-  if (n <= 0) return ".";
-  std::string p(path, static_cast<size_t>(n));
-  const size_t slash = p.rfind('/');
-  return slash == std::string::npos ? "." : p.substr(0, slash);
-}
 
 // Seed of game g (0-based): a fixed scramble of the first seed and g.
 int32_t GameSeed(int seed, long g) {
@@ -97,6 +89,15 @@ void PrintAverages(const char* name, const SideResult& r) {
 }
 
 }  // namespace
+
+std::string OwnFolder() {
+  char path[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return ".";
+  std::string p(path, static_cast<size_t>(n));
+  const size_t slash = p.rfind('/');
+  return slash == std::string::npos ? "." : p.substr(0, slash);
+}
 
 int RunDuel(const DuelArgs& args) {
   const std::string a = args.playerLib.empty() ? std::string(kOspreyLibrary) : args.playerLib;

@@ -17,6 +17,9 @@ struct DuelArgs {
   bool swap = true;         // play every game again with the libraries exchanged
 };
 
+// The folder of the running executable, where the libraries are looked for.
+std::string OwnFolder();
+
 // Runs the duel and prints the figures; returns the process's exit status.
 int RunDuel(const DuelArgs& args);
 

@@ -46,15 +46,6 @@ using namespace kestrel;
 
 namespace {
 
-std::string OwnFolder() {
-  char path[4096];
-  const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-  if (n <= 0) return ".";
-  std::string p(path, static_cast<size_t>(n));
-  const size_t slash = p.rfind('/');
-  return slash == std::string::npos ? "." : p.substr(0, slash);
-}
-
 constexpr char kUsage[] =
     "usage: kestrel-sim --dir FOLDER [--games N] [--player NAME] [--petrel-dir FOLDER] [--report FILE]\n"
     "       kestrel-sim --dir FOLDER --player-lib LIB --computer-lib LIB [--games N] [--seed S] [--no-swap]\n";
