@@ -7,11 +7,12 @@
 // strings sit right before an unreadable page, so reading one byte more than
 // the count allows crashes the test.
 #include <dlfcn.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <memory>
 #include <set>
 #include <string>
@@ -39,6 +40,8 @@ struct Library {
   std::set<std::string> exports;
   int hands, positions;  // random cases tried (the Expert library searches long)
 };
+
+void PrintTo(const Library& library, std::ostream* os) { *os << library.file; }
 
 const Library kLibraries[] = {
     {"Osprey", kOsprey, "libOsprey32.so", "OSPREY32.DLL",
@@ -210,7 +213,7 @@ class DecisionLibrary : public ::testing::TestWithParam<Library> {
     }
     EXPECT_NE(result, -1);
     if (!answers.empty()) {
-      EXPECT_NE(std::find(answers.begin(), answers.end(), result), answers.end()) << result;
+      EXPECT_THAT(answers, ::testing::Contains(result));
     }
     EXPECT_TRUE(reports.empty());
   }
