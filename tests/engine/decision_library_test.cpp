@@ -12,8 +12,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -36,7 +36,7 @@ struct Library {
   const char* name;
   unsigned bit;
   const char* file;     // in the program's folder
-  const char* reports;  // the library's name in its argument-error report
+  const char* reports;  // its name in argument-error reports (nullptr: it checks no arguments)
   std::set<std::string> exports;
   int hands, positions;  // random cases tried (the Expert library searches long)
 };
