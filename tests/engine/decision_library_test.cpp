@@ -137,8 +137,8 @@ std::vector<Call> Calls() {
       // The pone led 7s, the dealer a 4 (11): the pone's 4h makes 15 and a
       // pair (4 points). At 118 it needs 3 and plays it at once; at 117 it
       // needs 4, which the 4h still gives.
-      {kOsprey, "MakePegPlay", C("7s Kd 4h 9c 2s 3s Qd 4c"), {8, 3, 0, 0, 118, 50}, {3}, "pegs out with 3"},
-      {kOsprey, "MakePegPlay", C("7s Kd 4h 9c 2s 3s Qd 4c"), {8, 3, 0, 0, 117, 50}, {3}, "pegs out with 4"},
+      {kOsprey, "MakePegPlay", C("7s Kd 4h 9c 2s 3s Qd 4c"), {8, 3, 0, 0, 118, 50}, {3}, "out, needing 3"},
+      {kOsprey, "MakePegPlay", C("7s Kd 4h 9c 2s 3s Qd 4c"), {8, 3, 0, 0, 117, 50}, {3}, "out, needing 4"},
       // Pone Ts, dealer Qs (20), pone 5c (25), dealer Ac (26): of Kd and 4h
       // only the 4h fits, and it is played without a search; with Kd and 9c
       // nothing fits.
