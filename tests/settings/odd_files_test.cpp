@@ -140,7 +140,8 @@ TEST(SettingsOddFiles, AFileThatCannotBeReplacedIsLeftAloneAndReportedOnce) {
         file.SetRenameForTesting([](const char*, const char*) { return errno = ENOSPC, -1; });
       std::string reports;
       file.SetWriteFailureHandler([&](const std::string& text) {
-        reports += text.find(file.IniPath()) != std::string::npos ? "a report naming the file" : text;
+        reports += (reports.empty() ? "" : " and ") +
+                   (text.find(file.IniPath()) != std::string::npos ? "a report naming the file" : text);
       });
       const std::string read = file.ReadIniString("Global", "Players");
       bool wrote = file.WriteIniString("Global", "Players", "Bob") || file.WriteIniString("Global", "Players", "Cy");

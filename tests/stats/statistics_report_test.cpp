@@ -119,14 +119,13 @@ TEST(StatisticsReport, ZeroStatisticsForMoonBeam) {
 class AnsweringHost : public NullHost {
  public:
   explicit AnsweringHost(bool yes) : yes_(yes) {}
-  bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) override {
+  bool MessageBox(const std::string& text, const std::string&, MessageIcon icon) override {
     boxes.push_back(text);
-    titles.push_back(title);
     icons.push_back(icon);
     return icon == MessageIcon::Question ? yes_ : true;
   }
   void OptionsChanged() override { ++changes; }
-  std::vector<std::string> boxes, titles;
+  std::vector<std::string> boxes;
   std::vector<MessageIcon> icons;
   int changes = 0;
 
@@ -152,7 +151,6 @@ TEST(AppendStatistics, AsksThenAppendsWhateverTheLevel) {
     EXPECT_EQ(AppendStatisticsToLog(host, log, options.strLogFile, "REPORT\r\n"), c.written);
     ASSERT_GE(host.boxes.size(), 1u);
     EXPECT_EQ(host.icons[0], MessageIcon::Question);
-    EXPECT_EQ(host.titles[0], "Kestrel");
     EXPECT_EQ(host.boxes[0].rfind("Append statistics to " + options.strLogFile + "?\r\r", 0), 0u);
     EXPECT_EQ(ScratchDir::Exists(options.strLogFile) ? ScratchDir::Get(options.strLogFile) : "none",
               c.written ? "REPORT\r\n" : "none");
@@ -164,7 +162,6 @@ TEST(AppendStatistics, AsksThenAppendsWhateverTheLevel) {
     if (!failed) continue;
     EXPECT_EQ(host.boxes[1], "Problem writing to log file:\r\r" + options.strLogFile +
                                  (c.level != 0 ? "\r\rLogging disabled." : ""));
-    EXPECT_EQ(host.titles[1], "Kestrel");
     EXPECT_EQ(host.icons[1], MessageIcon::Critical);
     EXPECT_EQ(options.intLogLevel, 0);
   }
