@@ -30,7 +30,7 @@ const std::string kHandEdited =
     "Big=40000\r\n"
     "Neg=-7 x\r\n";
 
-TEST(IniFile, ReadsHandEditedFile) {
+TEST(IniFile, ReadsAndWritesAHandEditedFile) {
   SettingsRig rig("", kHandEdited);
   const SettingsFile& f = rig.file;
   EXPECT_EQ(f.ReadIniString("Global", "Version"), "Kestrel (02 Jan 19)");
@@ -49,19 +49,7 @@ TEST(IniFile, ReadsHandEditedFile) {
   EXPECT_EQ(f.ReadIniString("Bob", "Options"), "");     // missing section
   EXPECT_EQ(f.ReadIniInt("Global", "this line has no equals sign"), 0);
 
-  // No file, an empty file and binary garbage read as missing.
-  std::string garbage;
-  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) & 0xFF);
-  SettingsRig none;
-  EXPECT_EQ(none.file.ReadIniString("Global", "Version"), "");
-  for (const std::string& text : {std::string(), garbage}) {
-    none.Put(text);
-    EXPECT_EQ(none.file.ReadIniInt("Global", "Version"), 0) << text.size() << " bytes";
-  }
-}
-
-TEST(IniFile, WriteKeepsEverythingElseAndTheLineEnds) {
-  SettingsRig rig("", kHandEdited);
+  // A write keeps everything else and the line ends.
   ASSERT_TRUE(rig.file.WriteIniString("GLOBAL", "usepetreldll", "2"));
   std::string expected = kHandEdited;
   expected.replace(expected.find("UsePetrelDLL=6"), 14, "UsePetrelDLL=2");
@@ -77,6 +65,16 @@ TEST(IniFile, WriteKeepsEverythingElseAndTheLineEnds) {
   expected += "[Bob]\r\nLogFile=\r\n";
   EXPECT_EQ(rig.Text(), expected);
   EXPECT_EQ(rig.file.ReadIniString("Bob", "LogFile"), "");
+
+  // No file, an empty file and binary garbage read as missing.
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) & 0xFF);
+  SettingsRig none;
+  EXPECT_EQ(none.file.ReadIniString("Global", "Version"), "");
+  for (const std::string& text : {std::string(), garbage}) {
+    none.Put(text);
+    EXPECT_EQ(none.file.ReadIniInt("Global", "Version"), 0) << text.size() << " bytes";
+  }
 }
 
 TEST(IniFile, LfFilesStayLfAndNewFilesAreCrLf) {
