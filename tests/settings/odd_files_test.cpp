@@ -93,7 +93,8 @@ TEST(RegularFile, OnlyPlainFilesAreOpenedAndNothingBlocks) {
   }
   // Appending never writes into a FIFO or a device, and creates a missing file.
   EXPECT_EQ(InChild([&] {
-              return std::to_string(AppendToRegularFile(fifo, "x")) + std::to_string(AppendToRegularFile("/dev/null", "x"));
+              const bool fifoTaken = AppendToRegularFile(fifo, "x");
+              return std::to_string(fifoTaken) + std::to_string(AppendToRegularFile("/dev/null", "x"));
             }),
             "00");
   EXPECT_TRUE(AppendToRegularFile(dir.File("new.log"), "one"));
@@ -152,7 +153,8 @@ TEST(SettingsOddFiles, AFileThatCannotBeReplacedIsLeftAloneAndReportedOnce) {
              ", temporaries " + std::to_string(RemoveIniTemporaries(file.IniFolder()));
     });
     ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(outcome, "read '" + std::string(c.players) + "', every write failed, a report naming the file, temporaries 0")
+    EXPECT_EQ(outcome,
+              "read '" + std::string(c.players) + "', every write failed, a report naming the file, temporaries 0")
         << kind;
     EXPECT_EQ(Snapshot(inTheWay), before) << kind;
     // Writing what is already there changes nothing and is no failure.
