@@ -30,6 +30,8 @@ TEST(MatchRules, CaptionShowsTheMatchOnceAGameIsFinished) {
   s.intPointDifferential = 37;
   EXPECT_EQ(MatchCaption(s, false), "Kestrel  -  Games: 1   Match Score:  2/0   Point Differential:  +37");
   EXPECT_EQ(MatchCaption(s, true), "Kestrel");
+  s.intPointDifferential = 0;
+  EXPECT_NE(MatchCaption(s, false).find("Differential:  +0"), std::string::npos);
   s.intPointDifferential = -12;
   EXPECT_NE(MatchCaption(s, false).find("Differential:  -12"), std::string::npos);
   // A long unattended run: totals beyond 16 bits are shown as they are, and
@@ -73,9 +75,11 @@ TEST(HandBreakdown, EveryKindOfCombinationAndTotals) {
       {8, 1, 0, false, false, false, 10, "a pair for 2 and two runs of four for 8 -- total 10 points."},
       {0, 1, 2, false, false, false, 6, "two fifteens for 4 and a pair for 2 -- total 6 points."},
       // A full house counts as two combinations; the last comma becomes "and".
-      {0, 4, 1, false, false, false, 10, "one fifteen for 2, a pair for 2 and three-of-a-kind for 6 -- total 10 points."},
+      {0, 4, 1, false, false, false, 10,
+       "one fifteen for 2, a pair for 2 and three-of-a-kind for 6 -- total 10 points."},
       // 5-5-5-J with the fifth five as starter, the jack of its suit.
-      {0, 6, 8, false, false, true, 29, "nobs for 1, eight fifteens for 16 and four of a kind for 12 -- total 29 points."},
+      {0, 6, 8, false, false, true, 29,
+       "nobs for 1, eight fifteens for 16 and four of a kind for 12 -- total 29 points."},
       {3, 0, 1, true, true, true, 11,
        "nobs for 1, a flush for 5, one fifteen for 2 and a run of three for 3 -- total 11 points."},
   };

@@ -154,7 +154,6 @@ TEST_F(ScoringEntry, GameOverMessagesAndPatter) {
   EXPECT_EQ(rig.state.intComputerMatchPoints, 3);
   EXPECT_EQ(rig.state.intPointDifferential, 60 - 121);
   EXPECT_EQ(rig.stats.winMargins[13 + 13], 1);
-  EXPECT_EQ(rig.host.sounds, 1);  // the computer-wins melody
   rig.options.intWeights = 0;
   Scores(119, 90);
   EXPECT_FALSE(rig.controller->AddPlayerPoints(2, kScorePlay, 0));
@@ -165,7 +164,9 @@ TEST_F(ScoringEntry, GameOverMessagesAndPatter) {
 }
 
 // Whole hands: a game that is won ends the hand at once.
-TEST_F(ScoringEntry, AGameWonAtTheCut) {
+class GameWon : public ScoringEntry {};
+
+TEST_F(GameWon, AtTheCut) {
   Scores(100, 119);
   rig.state.blnPlayerDeals = false;
   rig.deal.Queue(DealOf("Ks Qs Ts 9s Ah 2h", "5c 5d 5h 4c 3d 4d", "Jd"));
@@ -178,7 +179,7 @@ TEST_F(ScoringEntry, AGameWonAtTheCut) {
   EXPECT_FALSE(rig.state.blnPlayerDeals);  // the dealer is not passed on
 }
 
-TEST_F(ScoringEntry, AGameWonInPegging) {
+TEST_F(GameWon, InPegging) {
   Scores(100, 119);
   rig.state.blnPlayerDeals = false;
   // The player leads a king; the computer pairs it.
@@ -191,7 +192,7 @@ TEST_F(ScoringEntry, AGameWonInPegging) {
   EXPECT_EQ(rig.stats.playerTotals[kTallyPone], 0);  // the last hand is not added
 }
 
-TEST_F(ScoringEntry, AGameWonInTheShowBeforeTheDealerCounts) {
+TEST_F(GameWon, InTheShowBeforeTheDealerCounts) {
   Scores(95, 112);
   // The computer is pone and counts first: 5-5-5-J with the five of spades.
   rig.deal.Queue(DealOf("5c 5d 5h Js 3d 4d", "Ks Qs Ts 9s Ah 2h", "5s"));
@@ -199,7 +200,9 @@ TEST_F(ScoringEntry, AGameWonInTheShowBeforeTheDealerCounts) {
   EXPECT_EQ(rig.state.intComputerScore, 121);
   EXPECT_EQ(Count(kWaitPegHand), 0);
   EXPECT_EQ(Last(), "I win (2 match points).");
-  EXPECT_EQ(rig.controller->Model().detailsText.rfind("I've got nobs for 1, eight fifteens", 0), 0u);
+  EXPECT_EQ(rig.controller->Model().detailsText.rfind(
+                "I've got nobs for 1, eight fifteens for 16 and four of a kind for 12 -- total 29 points.", 0),
+            0u);
 }
 
 class PatterAndSounds : public ScoringEntry {
