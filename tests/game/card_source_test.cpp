@@ -91,18 +91,6 @@ TEST(CardSource, EndOfFileOrAnUnreadableFileRevertsToTheDefaultSequence) {
   }
 }
 
-// (That a seed gives the same deals every time the fixed match log shows.)
-TEST(CardSource, HundredThousandDealsOfThirteenDistinctCards) {
-  Options o;
-  o.lngSeedOrPointer = 13896;
-  CardSource source(o, EngineRandSeed);
-  for (int deal = 0; deal < 100000; ++deal) {
-    const std::string cards = source.DrawCards(13);
-    const std::set<char> distinct(cards.begin(), cards.end());
-    if (distinct.size() != 13 || *distinct.begin() < 0 || *distinct.rbegin() > 51) ADD_FAILURE() << "deal " << deal;
-  }
-}
-
 TEST(CardSource, PeekLeavesTheSourceWhereItWas) {
   ScratchDir dir;
   ScratchDir::Put(dir.File("short.bin"), Bytes({1, 2, 3}));
