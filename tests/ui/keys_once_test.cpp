@@ -1,12 +1,13 @@
-// Every key acts once: after any pop-up panel has been opened and closed, an
-// arrow moves the card cursor one slot and the peg one hole. Keys go where
-// the window system sends them: to the window's focus element, or to the
-// window when nothing has the focus.
+// Every pop-up panel waits for Continue with its own keys and cannot be opened
+// twice; once it is closed, every key acts once: an arrow moves the card cursor
+// one slot and the peg one hole. Keys go where the window system sends them: to
+// the window's focus element, or to the window when nothing has the focus.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "tests/ui/window_rig.h"
+#include "ui/key_table.h"
 
 namespace kestrel::testing {
 namespace {
@@ -27,8 +28,13 @@ TEST_P(KeysActOnce, AfterThePanelEachArrowIsOneStep) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
   bool panelDone = false, inPanel = false, cardChecked = false, pegChecked = false;
+  auto panelShown = [&] { return w.frameAbout->isVisible() || w.frameDeck->isVisible() || w.frameSeed->isVisible(); };
   rig.user = [&](int code) {
     if (inPanel) {
+      EXPECT_TRUE(panelShown());
+      EXPECT_NE(w.KeyMode(), kKeyPlay);
+      EXPECT_FALSE(w.mnuHelpAbout->isEnabled() && w.frameAbout->isVisible());
+      EXPECT_FALSE(w.mnuOptionsStyleView->isEnabled() && w.frameDeck->isVisible());
       PressKey(w, Qt::Key_Return);  // the panel waits for Continue; Enter closes it
       return;
     }
@@ -36,6 +42,9 @@ TEST_P(KeysActOnce, AfterThePanelEachArrowIsOneStep) {
       panelDone = inPanel = true;
       GetParam().open(w);
       inPanel = false;
+      EXPECT_FALSE(panelShown());
+      EXPECT_EQ(w.KeyMode(), kKeyPlay);
+      EXPECT_TRUE(w.mnuHelpAbout->isEnabled());
       return;
     }
     if (code == kWaitDiscard && !cardChecked) {

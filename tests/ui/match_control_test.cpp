@@ -10,50 +10,44 @@
 namespace kestrel::testing {
 namespace {
 
-// Plays by keyboard until the first prompt of `kind` (a wait code, or 4 for
-// any scoring prompt), chooses File > New Match there, and checks that the
-// hand is left unscored and that the next match begins with the cut.
-void NewMatchDuring(int kind) {
-  WindowRig rig(99);
-  bool done = false;
-  int playerScore = -100, computerScore = -100;
-  rig.user = [&](int code) {
-    const bool match = kind == kWaitPegHeels ? (code >= kWaitPegHeels && code <= kWaitPegCrib) : code == kind;
-    // Not the opening Continue of the cut for deal: a Continue inside a hand.
-    const bool inHand = kind != kWaitContinue || rig.state.intPhase >= 1;
-    if (!done && match && inHand) {
-      done = true;
-      playerScore = rig.state.intPlayerScore;
-      computerScore = rig.state.intComputerScore;
-      rig.window->mnuFileNewMatch->trigger();
-      return;
-    }
-    rig.KeyboardAnswer(code);
-  };
-  rig.controller->PlayMatch();
-  ASSERT_TRUE(done) << kind;
-  EXPECT_FALSE(rig.stuck);
-  EXPECT_EQ(rig.state.intWaitState, kWaitNone);
-  // Abandoned: nothing more was scored while the match unwound.
-  EXPECT_EQ(rig.state.intPlayerScore, playerScore);
-  EXPECT_EQ(rig.state.intComputerScore, computerScore);
+// Plays by keyboard until the first prompt of each kind (any scoring prompt
+// for kWaitPegHeels) inside a hand, chooses File > New Match there, and checks
+// that the hand is left unscored and that the next match begins with the cut.
+TEST(NewMatch, DuringEveryKindOfPrompt) {
+  for (int kind : {kWaitContinue, kWaitDiscard, kWaitPlay, kWaitPegHeels}) {
+    WindowRig rig(99);
+    bool done = false;
+    int playerScore = -100, computerScore = -100;
+    rig.user = [&](int code) {
+      const bool match = kind == kWaitPegHeels ? (code >= kWaitPegHeels && code <= kWaitPegCrib) : code == kind;
+      if (!done && match && rig.state.intPhase >= 1) {
+        done = true;
+        playerScore = rig.state.intPlayerScore;
+        computerScore = rig.state.intComputerScore;
+        rig.window->mnuFileNewMatch->trigger();
+        return;
+      }
+      rig.KeyboardAnswer(code);
+    };
+    rig.controller->PlayMatch();
+    ASSERT_TRUE(done) << kind;
+    EXPECT_FALSE(rig.stuck);
+    EXPECT_EQ(rig.state.intWaitState, kWaitNone);
+    // Abandoned: nothing more was scored while the match unwound.
+    EXPECT_EQ(rig.state.intPlayerScore, playerScore) << kind;
+    EXPECT_EQ(rig.state.intComputerScore, computerScore) << kind;
 
-  // The program's loop starts the next match: it opens with the cut for deal.
-  std::string firstMessage;
-  rig.user = [&](int) {
-    if (firstMessage.empty()) firstMessage = rig.Model().message;
-    rig.window->NewMatch();
-  };
-  rig.controller->PlayMatch();
-  EXPECT_EQ(firstMessage.rfind("Low card deals.", 0), 0u) << firstMessage;
-  EXPECT_EQ(rig.state.intPlayerScore, 0);
-  EXPECT_EQ(rig.state.intComputerScore, 0);
+    // The program's loop starts the next match: it opens with the cut for deal.
+    std::string firstMessage;
+    rig.user = [&](int) {
+      if (firstMessage.empty()) firstMessage = rig.Model().message;
+      rig.window->NewMatch();
+    };
+    rig.controller->PlayMatch();
+    EXPECT_EQ(firstMessage.rfind("Low card deals.", 0), 0u) << kind << ": " << firstMessage;
+    EXPECT_EQ(rig.state.intPlayerScore + rig.state.intComputerScore, 0) << kind;
+  }
 }
-
-TEST(NewMatch, DuringAContinue) { NewMatchDuring(kWaitContinue); }
-TEST(NewMatch, DuringTheDiscards) { NewMatchDuring(kWaitDiscard); }
-TEST(NewMatch, DuringAPlay) { NewMatchDuring(kWaitPlay); }
-TEST(NewMatch, DuringAScoringPrompt) { NewMatchDuring(kWaitPegHeels); }
 
 TEST(Exit, DuringAWaitEndsAtOnceAndWritesTheSettings) {
   ScratchDir dir;

@@ -76,30 +76,36 @@ TEST_P(ScaledTable, DragsThePegToAHoleAndClicksACard) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledTable, ::testing::Values(2, 3));
 
+// Below the minimum, wider but no taller, and larger both ways: the client
+// area keeps its minimum, and the panel takes the largest scale (at least 1)
+// that fits, centred; the pop-up panels and the drag cursors scale with it.
 TEST(ScaledTableLayout, MinimumSizeKeepsThePixelGeometryAndLargerSizesFit) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
-  w.resize(200, 100);
-  QApplication::processEvents();
-  EXPECT_EQ(w.client->size(), QSize(560, 278));
-  EXPECT_EQ(w.PanelRect(), QRect(15, 5, 530, 268));
-  EXPECT_DOUBLE_EQ(w.PanelScale(), 1.0);
-  // Larger: the largest uniform scale that fits, centred; the pop-up panels
-  // lie on the game panel and scale with it.
-  w.resize(w.size() - w.client->size() + QSize(1920, 1000));
-  QApplication::processEvents();
-  const qreal scale = w.PanelScale();
-  EXPECT_NEAR(scale, std::min((1920 - 30) / 530.0, (1000 - 10) / 268.0), 1e-9);
-  const QRect panel = w.PanelRect();
-  EXPECT_LE(std::abs(panel.center().x() - w.client->rect().center().x()), 1);
-  EXPECT_LE(std::abs(panel.center().y() - w.client->rect().center().y()), 1);
-  EXPECT_TRUE(w.client->rect().contains(panel));
+  const int marginX = FrmKestrel::kClientMinWidth - FrmKestrel::kPanelWidth;
+  const int marginY = FrmKestrel::kClientMinHeight - FrmKestrel::kPanelHeight;
+  for (QSize asked : {QSize(200, 100), QSize(900, 278), QSize(1920, 1000)}) {
+    w.resize(w.size() - w.client->size() + asked);
+    QApplication::processEvents();
+    const std::string row = std::to_string(asked.width()) + "x" + std::to_string(asked.height());
+    const QRect client = w.client->rect(), panel = w.PanelRect();
+    EXPECT_GE(client.width(), FrmKestrel::kClientMinWidth) << row;
+    EXPECT_GE(client.height(), FrmKestrel::kClientMinHeight) << row;
+    EXPECT_GE(w.PanelScale(), 1.0) << row;
+    EXPECT_LE(std::abs(panel.width() - FrmKestrel::kPanelWidth * w.PanelScale()), 1) << row;
+    EXPECT_LE(std::abs(panel.height() - FrmKestrel::kPanelHeight * w.PanelScale()), 1) << row;
+    EXPECT_TRUE(client.contains(panel)) << row;
+    EXPECT_TRUE(panel.width() + marginX >= client.width() - 1 || panel.height() + marginY >= client.height() - 1)
+        << row;  // no larger scale would fit
+    EXPECT_LE(std::abs(panel.center().x() - client.center().x()), 1) << row;
+    EXPECT_LE(std::abs(panel.center().y() - client.center().y()), 1) << row;
+    EXPECT_EQ(w.picContainer->size(), QSize(FrmKestrel::kPanelWidth, FrmKestrel::kPanelHeight)) << row;
+    EXPECT_EQ(w.picBoard->CursorScale(), w.PanelScale()) << row;
+  }
   for (QFrame* popup : {w.frameAbout, w.frameDeck, w.frameSeed, w.frameHistory, w.frameNew}) {
     EXPECT_EQ(popup->parentWidget(), w.picContainer);
     EXPECT_EQ(popup->geometry(), QRect(0, 0, 530, 225));
   }
-  // The drag cursors grow with the table.
-  EXPECT_EQ(w.picBoard->CursorScale(), scale);
 }
 
 }  // namespace

@@ -1,38 +1,20 @@
-// The window on its own: caption, minimum size and centring, the button
-// strip, the Keyboard menu and keys, the character filter, the About panel
-// and the help document.
+// The window on its own: the button strip, the Keyboard menu and keys, the
+// character filter, the help menu, the Options menu, the entry box focus, the
+// blocking wait and the pointer while busy.
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
-#include <QMenu>
-#include <functional>
-#include <QSignalSpy>
-
-#include "ui/key_table.h"
 #include <QLineEdit>
-#include "ui/window_texts.h"
+#include <QMenu>
+#include <QSignalSpy>
+#include <functional>
+
 #include "tests/ui/window_rig.h"
+#include "ui/key_table.h"
+#include "ui/window_texts.h"
 
 namespace kestrel::testing {
 namespace {
-
-TEST(Window, ClientAreaKeepsItsMinimumAndCentresTheGamePanel) {
-  WindowRig rig;
-  FrmKestrel& w = *rig.window;
-  w.resize(200, 100);
-  QApplication::processEvents();
-  EXPECT_GE(w.client->width(), FrmKestrel::kClientMinWidth);
-  EXPECT_GE(w.client->height(), FrmKestrel::kClientMinHeight);
-  // The panel keeps its logical size whatever the window's; a wider window
-  // that is no taller leaves the scale at 1 and centres the panel.
-  w.resize(w.size() - w.client->size() + QSize(900, 278));
-  QApplication::processEvents();
-  EXPECT_EQ(w.picContainer->size(), QSize(530, 268));
-  EXPECT_EQ(w.PanelRect(), QRect((900 - 530) / 2, 5, 530, 268));
-  // The pop-up panels lie exactly over the game panel.
-  EXPECT_EQ(w.frameAbout->pos(), QPoint(0, 0));
-  EXPECT_EQ(w.frameSeed->geometry(), QRect(0, 0, 530, 225));
-}
 
 TEST(Window, ButtonPressSlideOffAndRelease) {
   WindowRig rig;
@@ -55,12 +37,10 @@ TEST(Window, ButtonPressSlideOffAndRelease) {
   EXPECT_EQ(activated.count(), 1);
 }
 
-TEST(Window, KeyboardMenuFollowsTheWaitAndAutoscoreOffDisablesF10) {
+TEST(Window, KeysFollowTheWaitAndTheOptions) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
-  EXPECT_EQ(w.mnuKeyboardCardRight->text(), "Card &Right\tRight Arrow");
-  EXPECT_EQ(w.mnuKeyboardMinimize->text(), "&Minimize\tEscape");
-  EXPECT_EQ(w.mnuHelpContext->text(), "&By Context\tF1");
+  // Allow Autoscore off: F10 does nothing at a scoring prompt, Enter still anchors the peg.
   rig.options.blnAutoscore = false;
   rig.state.intWaitState = kWaitPegHand;
   rig.controller->OptionsApplied();
@@ -69,21 +49,19 @@ TEST(Window, KeyboardMenuFollowsTheWaitAndAutoscoreOffDisablesF10) {
   EXPECT_FALSE(w.mnuKeyboardCardSelect->isEnabled());
   EXPECT_FALSE(w.picButton->IsButtonEnabled());
   QTest::keyClick(&w, Qt::Key_F10);
-  EXPECT_EQ(rig.state.intWaitState, kWaitPegHand);  // F10 does nothing
+  EXPECT_EQ(rig.state.intWaitState, kWaitPegHand);
   QTest::keyClick(&w, Qt::Key_Return);
-  EXPECT_EQ(rig.state.intWaitState, -kWaitPegHand);  // Enter still anchors the peg
+  EXPECT_EQ(rig.state.intWaitState, -kWaitPegHand);
   rig.state.intWaitState = kWaitDiscard;
   rig.controller->OptionsApplied();
   EXPECT_TRUE(w.mnuKeyboardAutomatic->isEnabled());
   EXPECT_TRUE(w.mnuKeyboardCardLeft->isEnabled());
   EXPECT_FALSE(w.mnuKeyboardContinue->isEnabled());
-}
-
-TEST(Window, CtrlF10TogglesNonStopOnlyWhenAllowed) {
-  WindowRig rig;
-  FrmKestrel& w = *rig.window;
+  // Ctrl+F10 toggles non-stop play only when allowed, and needs both Allow
+  // Autoplay and Allow Autoscore; otherwise it acts as F10.
+  rig.options.blnAutoscore = true;
   rig.state.intWaitState = kWaitContinue;
-  QTest::keyClick(&w, Qt::Key_F10, Qt::ControlModifier);  // switch off: like F10
+  QTest::keyClick(&w, Qt::Key_F10, Qt::ControlModifier);
   EXPECT_EQ(rig.state.intWaitState, -kWaitContinue);
   EXPECT_FALSE(rig.options.blnNonStop);
   rig.state.blnAllowCtrlF10 = true;
@@ -93,19 +71,13 @@ TEST(Window, CtrlF10TogglesNonStopOnlyWhenAllowed) {
   EXPECT_EQ(rig.state.intWaitState, kWaitContinue);
   rig.options.blnAutoplay = false;
   QTest::keyClick(&w, Qt::Key_F10, Qt::ControlModifier);
-  EXPECT_TRUE(rig.options.blnNonStop);  // needs both Allow Autoplay and Allow Autoscore
+  EXPECT_TRUE(rig.options.blnNonStop);
+  // Escape minimises the window.
+  QTest::keyClick(&w, Qt::Key_Escape);
+  EXPECT_TRUE(w.isMinimized());
 }
 
 TEST(Window, TypedCharactersAreFilteredByTheTypingContext) {
-  EXPECT_TRUE(CharacterPasses(kKeySeed, '7'));
-  EXPECT_TRUE(CharacterPasses(kKeySeed, '-'));
-  EXPECT_FALSE(CharacterPasses(kKeySeed, 'a'));
-  EXPECT_TRUE(CharacterPasses(kKeyPlayerName, 'a'));
-  EXPECT_FALSE(CharacterPasses(kKeyPlayerName, '+'));
-  EXPECT_FALSE(CharacterPasses(kKeyPlay, '1'));
-  EXPECT_EQ(DeckCardOfLetter('A'), 0);
-  EXPECT_EQ(DeckCardOfLetter('z'), 51);
-
   WindowRig rig;
   FrmKestrel& w = *rig.window;
   w.frameSeed->show();
@@ -124,54 +96,20 @@ TEST(Window, TypedCharactersAreFilteredByTheTypingContext) {
   EXPECT_EQ(clicked, (std::vector<int>{1, 27}));
 }
 
-TEST(Window, AboutPanelWaitsForContinueAndCannotOpenTwice) {
-  EXPECT_EQ(DisplayScaleLine(15, 15), "Small fonts have been detected (15 twips/pixel).");
-  EXPECT_EQ(DisplayScaleLine(12, 12), "Large fonts have been detected (12 twips/pixel).");
-  EXPECT_EQ(DisplayScaleLine(10, 10), "Custom fonts detected (X = 10 and Y = 10 twips/pixel).");
+TEST(Window, HelpMenuTextsAndAMissingHelpDocument) {
+  // The About texts name nothing of another platform.
   const AboutTexts texts = BuildAboutTexts(15, 15);
-  EXPECT_TRUE(texts.top.startsWith("Kestrel (02 Jan 19)"));
-  EXPECT_TRUE(texts.left.startsWith("Kestrel32\nKestrelHelp32.pdf\nlibOsprey32.so\n"));
-  // Nothing of another platform is named.
   for (const QString& text : {texts.top, texts.left, texts.bottom})
     for (const char* wrong : {"Windows 3", "Windows 10", ".EXE", ".DLL"})
       EXPECT_FALSE(text.contains(wrong, Qt::CaseInsensitive)) << text.toStdString();
-
-  WindowRig rig;
-  FrmKestrel& w = *rig.window;
-  bool sawPanel = false;
-  rig.user = [&](int code) {
-    if (code != kWaitContinue) return;
-    sawPanel = w.frameAbout->isVisible() && !w.mnuHelpAbout->isEnabled() && w.KeyMode() == kKeyAbout;
-    EXPECT_EQ(w.VisibleMessage().left(17), "About the program");
-    EXPECT_EQ(w.imgAboutCardLeft->Tag(), std::string({'F', char(30)}));
-    QTest::keyClick(&w, Qt::Key_Return);
-  };
-  w.mnuHelpAbout->trigger();
-  EXPECT_TRUE(sawPanel);
-  EXPECT_FALSE(w.frameAbout->isVisible());
-  EXPECT_TRUE(w.mnuHelpAbout->isEnabled());
-  EXPECT_EQ(w.KeyMode(), kKeyPlay);
-  EXPECT_EQ(w.imgAboutCardLeft->Tag(), "");
-}
-
-TEST(Window, MissingHelpDocumentIsReported) {
   WindowRig rig;
   rig.window->mnuHelpContents->trigger();
-  ASSERT_EQ(rig.boxes.size(), 1u);
-  EXPECT_EQ(rig.boxes[0], "Unable to open: " + FrmKestrel::HelpDocumentPath().toStdString());
+  EXPECT_EQ(rig.boxes, std::vector<std::string>{"Unable to open: " + FrmKestrel::HelpDocumentPath().toStdString()});
 }
 
 TEST(Window, OptionsMenuCarriesEveryGroup) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
-  EXPECT_EQ(w.mnuOptionsHints->shortcut(), QKeySequence("Ctrl+H"));
-  EXPECT_EQ(w.mnuOptionsSort->shortcut(), QKeySequence("Ctrl+O"));
-  EXPECT_FALSE(w.mnuOptionsNonStop->isVisible());
-  ASSERT_EQ(w.mnuOptionsPenaltyAry.size(), 3u);
-  EXPECT_EQ(w.mnuOptionsPenaltyAry[2]->text(), "Penalties and &Muggins");
-  w.mnuOptionsPenaltyAry[2]->trigger();
-  EXPECT_EQ(rig.options.intPenalty, 2);
-  EXPECT_TRUE(w.mnuOptionsPenaltyAry[2]->isChecked());
   // An out-of-range table colour shows green and checks "Default &Green".
   rig.options.intBackgroundIndex = 9;
   w.ApplyBackground();
@@ -191,16 +129,7 @@ TEST(Window, OptionsMenuCarriesEveryGroup) {
     }
   };
   walk(w.mnuOptions);
-  w.ApplyLock();
-  EXPECT_FALSE(w.mnuOptions->menuAction()->isEnabled());
-  EXPECT_FALSE(w.mnuFileNewMatch->isEnabled());
 }
-
-}  // namespace
-}  // namespace kestrel::testing
-
-namespace kestrel::testing {
-namespace {
 
 TEST(Window, ClickOnThePlayerNameOpensChangePlayer) {
   WindowRig rig;
@@ -210,18 +139,7 @@ TEST(Window, ClickOnThePlayerNameOpensChangePlayer) {
   EXPECT_TRUE(w.mnuFile->isVisible());
   EXPECT_EQ(w.mnuFile->activeAction(), w.mnuFilePlayer->menuAction());
   EXPECT_TRUE(w.mnuFilePlayer->isVisible());
-  w.mnuFilePlayer->hide();
-  w.mnuFile->hide();
-  // Escape minimises the window.
-  QTest::keyClick(&w, Qt::Key_Escape);
-  EXPECT_TRUE(w.isMinimized());
 }
-
-}  // namespace
-}  // namespace kestrel::testing
-
-namespace kestrel::testing {
-namespace {
 
 TEST(Window, AVisibleEntryBoxKeepsTheFocus) {
   WindowRig rig;
