@@ -1,6 +1,6 @@
 // The window on its own: the button strip, the Keyboard menu and keys, the
 // character filter, the help menu, the Options menu, the entry box focus, the
-// blocking wait and the pointer while busy.
+// blocking wait, the pointer while busy, and closing during a wait.
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
@@ -185,6 +185,25 @@ TEST(Window, AMessageBoxShowsWithTheNormalPointerWhileBusy) {
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
   rig.window->SetBusy(false);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Closing the window during a wait ends the match at once and shuts down
+// once (the program saves the settings there).
+TEST(Exit, DuringAWaitEndsAtOnceAndShutsDownOnce) {
+  WindowRig rig(5);
+  int shutdowns = 0, waitsAfterClose = 0;
+  rig.window->onShutdown = [&] { ++shutdowns; };
+  rig.window->SetMatchLoop([&] { rig.controller->PlayMatch(); });
+  rig.user = [&](int code) {
+    if (rig.window->Unloading()) ++waitsAfterClose;
+    else if (code == kWaitDiscard) rig.window->close();
+    else rig.KeyboardAnswer(code);
+  };
+  rig.window->RunMatchLoop();  // returns only because the window unloaded
+  EXPECT_TRUE(rig.window->Unloading());
+  EXPECT_EQ(shutdowns, 1);
+  EXPECT_EQ(waitsAfterClose, 0);
+  EXPECT_EQ(rig.state.intPlayerScore, 0);
 }
 
 }  // namespace
