@@ -1,23 +1,22 @@
-// The table grows with the window: at scale 2 and 3 the player drags his
-// peg to a given hole and clicks a given card through the real widgets,
-// with the mouse events delivered where the window system delivers them (the
-// panel view), at the scaled pixel positions.
+// The table at scale 1, 2 and 3: the player drags his peg to a given hole and
+// clicks a given card through the real widgets, with the mouse events delivered
+// where the window system delivers them (the panel view), at the scaled pixel
+// positions; the hint cursors (the I-beam over the suggested card, the drag
+// cursors over the board) show on the way at the table's scale.
 #include <gtest/gtest.h>
 
 #include <QGraphicsView>
+#include <QGuiApplication>
 
 #include "tests/ui/window_rig.h"
+#include "ui/icon_art.h"
 #include "ui/panel_view.h"
 
 namespace kestrel::testing {
 namespace {
 
-// Sizes the window so that its client area shows the panel at `scale`.
-void ResizeForScale(FrmKestrel& w, int scale) {
-  const QSize client(FrmKestrel::kPanelWidth * scale + (FrmKestrel::kClientMinWidth - FrmKestrel::kPanelWidth),
-                     FrmKestrel::kPanelHeight * scale + (FrmKestrel::kClientMinHeight - FrmKestrel::kPanelHeight));
-  w.resize(w.size() - w.client->size() + client);
-  QApplication::processEvents();
+bool IsCursor(const QCursor* cursor, const QCursor& expected) {
+  return cursor && cursor->shape() == Qt::BitmapCursor && cursor->pixmap().toImage() == expected.pixmap().toImage();
 }
 
 class ScaledTable : public ::testing::TestWithParam<int> {};
@@ -26,7 +25,10 @@ TEST_P(ScaledTable, DragsThePegToAHoleAndClicksACard) {
   const int scale = GetParam();
   WindowRig rig;
   FrmKestrel& w = *rig.window;
-  ResizeForScale(w, scale);
+  w.resize(w.size() - w.client->size() +
+           QSize(FrmKestrel::kPanelWidth * scale + (FrmKestrel::kClientMinWidth - FrmKestrel::kPanelWidth),
+                 FrmKestrel::kPanelHeight * scale + (FrmKestrel::kClientMinHeight - FrmKestrel::kPanelHeight)));
+  QApplication::processEvents();
   ASSERT_DOUBLE_EQ(w.PanelScale(), scale);
   EXPECT_EQ(w.PanelRect().size(), QSize(530 * scale, 268 * scale));
   QWidget* viewport = w.panelView->viewport();
@@ -38,6 +40,12 @@ TEST_P(ScaledTable, DragsThePegToAHoleAndClicksACard) {
       // The card in place 4, clicked at its middle on the scaled table.
       const int position = rig.controller->Model().loCard[4].visible ? HandPositionOfPlace(rig.Model(), rig.state, 4) : -1;
       ASSERT_GE(position, 0);
+      const int hinted = rig.Model().hintSlot1;
+      ASSERT_GE(hinted, 0);
+      int plain = 0;
+      for (int k = 0; k < 6; ++k) plain += w.imgLoCard[k]->cursor().shape() == Qt::ArrowCursor;
+      EXPECT_EQ(w.imgLoCard[hinted]->cursor().shape(), Qt::IBeamCursor);
+      EXPECT_EQ(plain, 4);
       QTest::mouseClick(viewport, Qt::LeftButton, {}, at(w.imgLoCard[4], QPointF(18, 24)));
       EXPECT_EQ(rig.state.intSelectedCard, position);
       EXPECT_EQ(rig.state.intWaitState, -kWaitDiscard);
@@ -51,12 +59,23 @@ TEST_P(ScaledTable, DragsThePegToAHoleAndClicksACard) {
       const QPoint grip = w.picBoard->PegPosition(PegElement::Green0) + QPoint(3, 3);
       const PegPlace place = PegPlaceForScore(PegSide::Player, hole);
       const QPointF drop(place.left + 0.5, place.top + 0.5);
+      const QPoint target = w.picBoard->PegPosition(PegElement::Target) + QPoint(3, 3);
+      // Without dragging, the pointer over the correct hole is the hint.
+      QTest::mouseMove(viewport, at(w.picBoard, target));
+      const QCursor hover = w.picBoard->cursor();
+      EXPECT_TRUE(IsCursor(&hover, HintDragCursor(scale)));
+      // Dragging: the normal cursor, the hint over the correct hole.
       QTest::mousePress(viewport, Qt::LeftButton, {}, at(w.picBoard, grip));
       EXPECT_TRUE(w.picBoard->Dragging());
-      QTest::mouseMove(viewport, at(w.picBoard, QPointF(drop) + QPointF(-20, 0)));
+      EXPECT_TRUE(IsCursor(QGuiApplication::overrideCursor(), NormalDragCursor(scale)));
+      QTest::mouseMove(viewport, at(w.picBoard, target));
+      EXPECT_TRUE(IsCursor(QGuiApplication::overrideCursor(), HintDragCursor(scale)));
+      QTest::mouseMove(viewport, at(w.picBoard, QPointF(2, 40)));
+      EXPECT_TRUE(IsCursor(QGuiApplication::overrideCursor(), NormalDragCursor(scale)));
       QTest::mouseMove(viewport, at(w.picBoard, drop));
       QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(w.picBoard, drop));
       EXPECT_FALSE(w.picBoard->Dragging());
+      EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
       EXPECT_EQ(w.picBoard->PegScoreAt(PegElement::Green0), hole);
       EXPECT_LT(rig.state.intWaitState, 0);
       dragged = true;
@@ -74,11 +93,11 @@ TEST_P(ScaledTable, DragsThePegToAHoleAndClicksACard) {
   EXPECT_FALSE(rig.stuck);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, ScaledTable, ::testing::Values(2, 3));
+INSTANTIATE_TEST_SUITE_P(Scales, ScaledTable, ::testing::Values(2, 3, 1));
 
 // Below the minimum, wider but no taller, and larger both ways: the client
 // area keeps its minimum, and the panel takes the largest scale (at least 1)
-// that fits, centred; the pop-up panels and the drag cursors scale with it.
+// that fits, centred; the pop-up panels lie on it and scale with it.
 TEST(ScaledTableLayout, MinimumSizeKeepsThePixelGeometryAndLargerSizesFit) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
@@ -100,7 +119,6 @@ TEST(ScaledTableLayout, MinimumSizeKeepsThePixelGeometryAndLargerSizesFit) {
     EXPECT_LE(std::abs(panel.center().x() - client.center().x()), 1) << row;
     EXPECT_LE(std::abs(panel.center().y() - client.center().y()), 1) << row;
     EXPECT_EQ(w.picContainer->size(), QSize(FrmKestrel::kPanelWidth, FrmKestrel::kPanelHeight)) << row;
-    EXPECT_EQ(w.picBoard->CursorScale(), w.PanelScale()) << row;
   }
   for (QFrame* popup : {w.frameAbout, w.frameDeck, w.frameSeed, w.frameHistory, w.frameNew}) {
     EXPECT_EQ(popup->parentWidget(), w.picContainer);
