@@ -15,34 +15,23 @@ namespace {
 
 QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; }
 
-class CardRendererTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    EnsureApplication();
-    renderer_ = new CardRenderer;
-  }
-  static void TearDownTestSuite() { delete renderer_; }
-  void SetUp() override {
-    r().SetDeckStyle(kDeckDefault);
-    r().SetCustomBack(QImage());
-  }
-  static CardRenderer& r() { return *renderer_; }
-  static inline CardRenderer* renderer_ = nullptr;
-};
-
-TEST_F(CardRendererTest, ArtworkLoadsFromTheResources) {
+TEST(CardRendererTest, ArtworkLoadsFromTheResources) {
+  EnsureApplication();
+  CardRenderer r;
   // Every face carries some ink: nothing was drawn blank.
   for (int card = 0; card < 52; ++card) {
     int ink = 0;
     for (int y = 0; y < 48; ++y)
-      for (int x = 0; x < 35; ++x) ink += At(r().Face(card), x, y) != qRgb(255, 255, 255);
+      for (int x = 0; x < 35; ++x) ink += At(r.Face(card), x, y) != qRgb(255, 255, 255);
     EXPECT_GT(ink, 40) << "card " << card;
   }
 }
 
 // The stored style and back file at start-up: a missing or empty file or an
 // unknown style falls back to the default deck without losing the dog-ear deck.
-TEST_F(CardRendererTest, ApplyDeckStyleAtStartUp) {
+TEST(CardRendererTest, ApplyDeckStyleAtStartUp) {
+  EnsureApplication();
+  CardRenderer r;
   QTemporaryDir dir;
   const QString good = dir.filePath("back.bmp"), missing = dir.filePath("missing.bmp");
   QImage picture(8, 8, QImage::Format_RGB32);
@@ -57,20 +46,22 @@ TEST_F(CardRendererTest, ApplyDeckStyleAtStartUp) {
                {kDeckCustom, "", kDeckDefault, ""},          {kDeckDogEar, missing, kDeckDogEar, ""},
                {7, good, kDeckDefault, good}};
   for (const Case& c : cases) {
-    const auto applied = r().ApplyDeckStyle(c.style, c.file);
+    const auto applied = r.ApplyDeckStyle(c.style, c.file);
     const std::string row = std::to_string(c.style) + " " + c.file.toStdString();
     EXPECT_EQ(applied.style, c.appliedStyle) << row;
-    EXPECT_EQ(r().DeckStyle(), c.appliedStyle) << row;
+    EXPECT_EQ(r.DeckStyle(), c.appliedStyle) << row;
     EXPECT_EQ(applied.customFile, c.appliedFile) << row;
   }
-  r().ApplyDeckStyle(kDeckCustom, good);
-  EXPECT_EQ(At(r().RenderCard(std::string{'B', 3}), 10, 10), qRgb(0, 0, 255));
+  r.ApplyDeckStyle(kDeckCustom, good);
+  EXPECT_EQ(At(r.RenderCard(std::string{'B', 3}), 10, 10), qRgb(0, 0, 255));
 }
 
 // "Custom Back...": a picture is taken; a text file, a GIF that decodes to a
 // huge picture (found by the card-back fuzz target), a FIFO or a device
 // (never opened for reading, which would block) are refused and the style stays.
-TEST_F(CardRendererTest, CustomBacksTakenOrRefused) {
+TEST(CardRendererTest, CustomBacksTakenOrRefused) {
+  EnsureApplication();
+  CardRenderer r;
   QByteArray gif("GIF89a\x02\x31\x01\x07\x00\x00\x00\x2c\x00\x00\x00\x00", 18);
   gif.append(QByteArray(129, '\x02'));
   EXPECT_TRUE(CardRenderer::LoadPictureData(gif).isNull());
@@ -82,32 +73,34 @@ TEST_F(CardRendererTest, CustomBacksTakenOrRefused) {
   file.write("this is no picture at all");
   file.close();
   ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-  r().SetDeckStyle(kDeckDogEar);
+  r.SetDeckStyle(kDeckDogEar);
   QString message;
   for (const QString& path : {text, fifo, QStringLiteral("/dev/zero")}) {
-    EXPECT_FALSE(r().ChooseCustomBack(path, &message)) << path.toStdString();
+    EXPECT_FALSE(r.ChooseCustomBack(path, &message)) << path.toStdString();
     EXPECT_TRUE(message.startsWith("Wrong file type or problem reading file:\n\n" + path)) << message.toStdString();
-    EXPECT_EQ(r().DeckStyle(), kDeckDogEar);
+    EXPECT_EQ(r.DeckStyle(), kDeckDogEar);
   }
   QImage picture(5, 5, QImage::Format_RGB32);
   picture.fill(qRgb(1, 2, 3));
   ASSERT_TRUE(picture.save(png));
-  EXPECT_TRUE(r().ChooseCustomBack(png, &message));
-  EXPECT_EQ(r().DeckStyle(), kDeckCustom);
-  EXPECT_EQ(At(r().RenderCard(std::string{'B', 0}), 0, 0), qRgb(1, 2, 3));
+  EXPECT_TRUE(r.ChooseCustomBack(png, &message));
+  EXPECT_EQ(r.DeckStyle(), kDeckCustom);
+  EXPECT_EQ(At(r.RenderCard(std::string{'B', 0}), 0, 0), qRgb(1, 2, 3));
 }
 
-TEST_F(CardRendererTest, SavingTheTemplate) {
+TEST(CardRendererTest, SavingTheTemplate) {
+  EnsureApplication();
+  CardRenderer r;
   QTemporaryDir dir;
   const QString path = dir.filePath("cardback.bmp"), bad = dir.filePath("no/such/folder/cardback.bmp");
   QString message;
-  ASSERT_TRUE(r().SaveTemplate(path, &message));
+  ASSERT_TRUE(r.SaveTemplate(path, &message));
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.read(2), QByteArray("BM"));
   EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32),
-            r().DefaultBack().convertToFormat(QImage::Format_RGB32));
-  EXPECT_FALSE(r().SaveTemplate(bad, &message));
+            r.DefaultBack().convertToFormat(QImage::Format_RGB32));
+  EXPECT_FALSE(r.SaveTemplate(bad, &message));
   EXPECT_EQ(message, "Problem writing to file:\n\n" + bad);
 }
 

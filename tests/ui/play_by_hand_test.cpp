@@ -22,14 +22,9 @@ TEST(PlayByHand, GamesByKeyboardAloneAndTheirStatistics) {
   rig.options.intLogLevel = 1;
   rig.options.strLogFile = dir.File("Ann.log");
   rig.controller->SetPlayerName("Ann");
-  int keys = 0;
-  rig.user = [&](int code) {
-    ++keys;
-    rig.KeyboardAnswer(code);
-  };
+  rig.user = [&](int code) { rig.KeyboardAnswer(code); };
   EXPECT_EQ(rig.PlayGames(2), 2);
   EXPECT_FALSE(rig.stuck);
-  EXPECT_GT(keys, 100);
   EXPECT_TRUE(rig.state.intPlayerScore == 121 || rig.state.intComputerScore == 121);
   // Every count was pegged exactly: no correction and no penalty.
   EXPECT_FALSE(rig.MessageSeen("You missed"));

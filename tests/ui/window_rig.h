@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -78,9 +79,7 @@ struct WindowRig {
     return PlaceOfHandCard(Model(), state, second ? state.intHintCard2 : state.intHintCard1);
   }
   bool MessageSeen(const std::string& part) const {
-    for (const std::string& m : messages)
-      if (m.find(part) != std::string::npos) return true;
-    return false;
+    return std::any_of(messages.begin(), messages.end(), [&](const auto& m) { return m.find(part) != m.npos; });
   }
 
   // --- The keyboard user: arrows, Enter and F10 only ---
@@ -134,10 +133,9 @@ struct WindowRig {
   // Plays until `games` games are finished, then starts a new match (which
   // ends PlayMatch). Returns the games played.
   int PlayGames(int games) {
-    stopAfter = games;
     auto inner = user;
-    user = [this, inner](int code) {
-      if (state.intGamesPlayed >= stopAfter) {
+    user = [this, inner, games](int code) {
+      if (state.intGamesPlayed >= games) {
         window->mnuFileNewMatch->trigger();
         return;
       }
@@ -164,7 +162,6 @@ struct WindowRig {
   std::vector<int> waits;
   int passes = 0;
   int continues = 0;
-  int stopAfter = 1;
   bool stuck = false;
 };
 

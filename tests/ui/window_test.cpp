@@ -16,25 +16,25 @@
 namespace kestrel::testing {
 namespace {
 
+// Pressed and released on the button: one activation; slid off before the
+// release, or greyed: none.
 TEST(Window, ButtonPressSlideOffAndRelease) {
   WindowRig rig;
   ButtonStrip* button = rig.window->picButton;
-  QSignalSpy activated(button, &ButtonStrip::Activated);
-  button->DrawButtonStrip(" Continue", 0, true);
-  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 10));
-  EXPECT_TRUE(button->blnButtonDown());
-  QTest::mouseMove(button, QPoint(200, 10));  // off the button: the click is cancelled
-  EXPECT_FALSE(button->blnButtonDown());
-  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(200, 10));
-  EXPECT_EQ(activated.count(), 0);
-  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 10));
-  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 10));
-  EXPECT_EQ(activated.count(), 1);
-  // Greyed: nothing happens.
-  button->DrawButtonStrip("Autoscore", 2, false);
-  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 10));
-  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 10));
-  EXPECT_EQ(activated.count(), 1);
+  const struct {
+    bool enabled;
+    int releaseX, activations;
+  } cases[] = {{true, 200, 0}, {true, 20, 1}, {false, 20, 0}};
+  for (const auto& c : cases) {
+    const std::string row = std::to_string(c.enabled) + " " + std::to_string(c.releaseX);
+    button->DrawButtonStrip(" Continue", 0, c.enabled);
+    QSignalSpy activated(button, &ButtonStrip::Activated);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseMove(button, QPoint(c.releaseX, 10));
+    EXPECT_EQ(button->blnButtonDown(), c.enabled && c.releaseX == 20) << row;
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(c.releaseX, 10));
+    EXPECT_EQ(activated.count(), c.activations) << row;
+  }
 }
 
 TEST(Window, KeysFollowTheWaitAndTheOptions) {
@@ -75,25 +75,6 @@ TEST(Window, KeysFollowTheWaitAndTheOptions) {
   // Escape minimises the window.
   QTest::keyClick(&w, Qt::Key_Escape);
   EXPECT_TRUE(w.isMinimized());
-}
-
-TEST(Window, TypedCharactersAreFilteredByTheTypingContext) {
-  WindowRig rig;
-  FrmKestrel& w = *rig.window;
-  w.frameSeed->show();
-  w.SetKeyMode(kKeySeed);
-  QTest::keyClicks(w.txtSeed, "1a3+x-");
-  EXPECT_EQ(w.txtSeed->text(), "13+-");
-  w.frameNew->show();
-  w.SetKeyMode(kKeyPlayerName);
-  EXPECT_FALSE(w.txtSeed->isVisible());
-  QTest::keyClicks(w.txtPlayer, "Ann+-B 2");
-  EXPECT_EQ(w.txtPlayer->text(), "Ann-B2");
-  std::vector<int> clicked;
-  w.onDeckCardClicked = [&](int card) { clicked.push_back(card); };
-  w.SetKeyMode(kKeyDeckView);
-  QTest::keyClicks(&w, "Bb");
-  EXPECT_EQ(clicked, (std::vector<int>{1, 27}));
 }
 
 TEST(Window, HelpMenuTextsAndAMissingHelpDocument) {
@@ -141,12 +122,28 @@ TEST(Window, ClickOnThePlayerNameOpensChangePlayer) {
   EXPECT_TRUE(w.mnuFilePlayer->isVisible());
 }
 
-TEST(Window, AVisibleEntryBoxKeepsTheFocus) {
+// Typed characters are filtered by the typing context, and a visible entry
+// box keeps the focus.
+TEST(Window, TypedCharactersAreFilteredByTheTypingContext) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
+  w.frameNew->show();
+  w.SetKeyMode(kKeyPlayerName);
+  QTest::keyClicks(w.txtPlayer, "Ann+-B 2");
+  EXPECT_EQ(w.txtPlayer->text(), "Ann-B2");
+  std::vector<int> clicked;
+  w.onDeckCardClicked = [&](int card) { clicked.push_back(card); };
+  w.SetKeyMode(kKeyDeckView);
+  QTest::keyClicks(&w, "Bb");
+  EXPECT_EQ(clicked, (std::vector<int>{1, 27}));
+  w.frameNew->hide();
+  w.frameSeed->show();
+  w.SetKeyMode(kKeySeed);
+  QTest::keyClicks(w.txtSeed, "1a3+x-");
+  EXPECT_EQ(w.txtSeed->text(), "13+-");
+
   w.activateWindow();
   if (!QTest::qWaitForWindowActive(&w)) GTEST_SKIP() << "no active window on this platform";
-  w.frameSeed->show();
   w.SetKeyMode(kKeySeed);
   EXPECT_TRUE(w.txtSeed->hasFocus());
   auto* other = new QLineEdit(w.picContainer);
