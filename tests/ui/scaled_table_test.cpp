@@ -2,7 +2,8 @@
 // clicks a given card through the real widgets, with the mouse events delivered
 // where the window system delivers them (the panel view), at the scaled pixel
 // positions; the hint cursors (the I-beam over the suggested card, the drag
-// cursors over the board) show on the way at the table's scale.
+// cursors over the board) show on the way at the table's scale, and a drop in
+// the computer's half of the board is ignored.
 #include <gtest/gtest.h>
 
 #include <QGraphicsView>
@@ -63,6 +64,13 @@ TEST_P(ScaledTable, DragsThePegToAHoleAndClicksACard) {
       QTest::mouseMove(viewport, at(w.picBoard, target));
       const QCursor hover = w.picBoard->cursor();
       EXPECT_TRUE(IsCursor(&hover, HintDragCursor(scale)));
+      // A drop in the computer's half is ignored: the peg stays, the wait goes on.
+      const int claim = rig.Model().playerClaim;
+      QTest::mousePress(viewport, Qt::LeftButton, {}, at(w.picBoard, grip));
+      QTest::mouseMove(viewport, at(w.picBoard, QPointF(drop.x(), 10)));
+      QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(w.picBoard, QPointF(drop.x(), 10)));
+      EXPECT_EQ(rig.state.intWaitState, code);
+      EXPECT_EQ(rig.Model().playerClaim, claim);
       // Dragging: the normal cursor, the hint over the correct hole.
       QTest::mousePress(viewport, Qt::LeftButton, {}, at(w.picBoard, grip));
       EXPECT_TRUE(w.picBoard->Dragging());
