@@ -51,16 +51,16 @@ TEST_F(ScoringEntry, MissedPointsUnderEachOption) {
     rig.state = GameState{};
     rig.host.messages.clear();
     rig.options.intPenalty = static_cast<int16_t>(c.option);
-    rig.state.playerTally.fill(0);
-    rig.state.computerTally.fill(0);
+    rig.stats.playerTally.fill(0);
+    rig.stats.computerTally.fill(0);
     Scores(10, 50);
     PegsTo(18);  // a 12-point hand pegged as 8
     ASSERT_TRUE(rig.controller->PromptPlayerScore(12, kScoreHand));
     EXPECT_EQ(rig.state.intPlayerScore, c.playerAfter);
     EXPECT_EQ(rig.state.intComputerScore, c.computerAfter);
     EXPECT_EQ(rig.state.intPlayerBackPeg, 10);
-    EXPECT_EQ(rig.state.playerTally[kTallyMissedOrReceived], c.tallyMissed);
-    EXPECT_EQ(rig.state.computerTally[kTallyMissedOrReceived], c.computerAfter - 50);
+    EXPECT_EQ(rig.stats.playerTally[kTallyMissedOrReceived], c.tallyMissed);
+    EXPECT_EQ(rig.stats.computerTally[kTallyMissedOrReceived], c.computerAfter - 50);
     EXPECT_EQ(LastVisible(), c.message);
   }
 }

@@ -54,7 +54,7 @@ TEST(PlayByHand, WholeGameByMouseAloneWithMugginsAndAnIgnoredDrop) {
       // The player keeps only what he pegged; the computer takes the point missed.
       EXPECT_EQ(rig.state.intPlayerScore, std::min(playerBefore + pointsDue - 1, 121));
       EXPECT_EQ(rig.state.intComputerScore, std::min(computerBefore + 1, 121));
-      EXPECT_EQ(rig.state.computerTally[kTallyMissedOrReceived], 1);
+      EXPECT_EQ(rig.stats.computerTally[kTallyMissedOrReceived], 1);
     }
     if (code >= kWaitPegHeels && code <= kWaitPegCrib && !droppedInComputersHalf) {
       // A drop in the computer's half is ignored: the peg stays, the wait goes on.
