@@ -46,18 +46,7 @@ TEST_F(Input, ClickingTheSortedLowestCardSelectsItsOwnPosition) {
   EXPECT_EQ(rig.controller->Model().loCard[5].code, FaceDownCode(Cards("Ks")[0]));
 }
 
-TEST_F(Input, TwoPressesOfAutoplayDiscardTheSuggestion) {
-  DealPlayer(false);
-  rig.host.onWait = [](MatchController& c, int code) {
-    if (code != kWaitDiscard) return false;
-    c.DoAutomatic();
-    return true;
-  };
-  ASSERT_TRUE(rig.controller->SelectDiscards());
-  EXPECT_EQ(rig.state.strPlayerHand, Cards("Ks 3h 9d Ac 3s 7c"));  // the hint is the last two
-}
-
-TEST_F(Input, AutoplayDisabledLeavesTheButtonGreyAndDoesNothing) {
+TEST_F(Input, WithAutoplayOffTheKeysChooseTheDiscards) {
   DealPlayer(false);
   rig.options.blnAutoplay = false;
   int presses = 0;
@@ -66,36 +55,21 @@ TEST_F(Input, AutoplayDisabledLeavesTheButtonGreyAndDoesNothing) {
     EXPECT_FALSE(c.Model().buttonEnabled);
     EXPECT_EQ(c.Model().buttonCaption, " Autoplay");
     if (presses++ == 0) {
-      c.DoAutomatic();
+      c.DoAutomatic();  // grey: nothing happens
       EXPECT_EQ(rig.state.intWaitState, kWaitDiscard);
-    } else if (presses == 2) {
-      c.CardSelect();  // the keyboard cursor starts on place 0
+      c.CardLeft();  // the cursor starts on place 0 and wraps both ways
+      EXPECT_EQ(rig.state.intCursorCard, 5);
+      c.CardRight();
+      EXPECT_EQ(rig.state.intCursorCard, 0);
     } else {
       c.CardRight();
-      c.CardSelect();
     }
+    c.CardSelect();
     return true;
   };
   ASSERT_TRUE(rig.controller->SelectDiscards());
-  EXPECT_EQ(presses, 3);
+  EXPECT_EQ(presses, 2);
   EXPECT_EQ(rig.state.strPlayerHand, Cards("9d Ac 3s 7c Ks 3h"));
-}
-
-TEST_F(Input, CardCursorWraps) {
-  DealPlayer(false);
-  rig.host.onWait = [&](MatchController& c, int code) {
-    if (code != kWaitDiscard) return false;
-    c.CardLeft();
-    EXPECT_EQ(rig.state.intCursorCard, 5);
-    c.CardRight();
-    EXPECT_EQ(rig.state.intCursorCard, 0);
-    c.CardRight();
-    c.CardSelect();
-    c.NewMatch();
-    return true;
-  };
-  EXPECT_FALSE(rig.controller->SelectDiscards());
-  EXPECT_EQ(rig.state.intWaitState, 0);
 }
 
 TEST_F(Input, PegKeysAndDrops) {
@@ -133,7 +107,7 @@ TEST_F(Input, PegKeysAndDrops) {
   EXPECT_EQ(rig.host.messages.back().text, "Score your play.");
 }
 
-TEST_F(Input, OnlyThePackTurnsTheStarter) {
+TEST_F(Input, AutoplayDiscardsTheHintAndOnlyThePackTurnsTheStarter) {
   DealPlayer(false);
   rig.host.onWait = [](MatchController& c, int code) {
     if (code != kWaitDiscard) return false;
@@ -141,6 +115,7 @@ TEST_F(Input, OnlyThePackTurnsTheStarter) {
     return true;
   };
   ASSERT_TRUE(rig.controller->SelectDiscards());
+  EXPECT_EQ(rig.state.strPlayerHand, Cards("Ks 3h 9d Ac 3s 7c"));  // two presses: the hint, the last two
   int waits = 0;
   rig.host.onWait = [&](MatchController& c, int code) {
     if (code != kWaitContinue) return false;

@@ -11,8 +11,6 @@
 #include "engine/osprey32.h"
 #include "game/cards.h"
 #include "game/engine_bridge.h"
-#include "tests/support/card_string.h"
-#include "tests/support/engine_report.h"
 #include "tests/support/scratch_dir.h"
 
 using namespace kestrel;
@@ -26,43 +24,27 @@ struct Recorder {
   std::vector<int> args;
   int16_t answer = 0;
   int calls = 0;
+  int16_t Called(const unsigned char* cards, int16_t length, std::vector<int> with) {
+    bytes.assign(reinterpret_cast<const char*>(cards), static_cast<size_t>(length));
+    args = std::move(with);
+    ++calls;
+    return answer;
+  }
 };
 Recorder gDiscard, gPeg, gAltDiscard, gAltPeg;
 
+template <Recorder& r>
 int16_t FakeDiscard(const unsigned char* hand, int16_t dealer, int16_t pone) {
-  gDiscard.bytes.assign(reinterpret_cast<const char*>(hand), 6);
-  gDiscard.args = {dealer, pone};
-  ++gDiscard.calls;
-  return gDiscard.answer;
+  return r.Called(hand, 6, {dealer, pone});
 }
-int16_t FakeAltDiscard(const unsigned char* hand, int16_t dealer, int16_t pone) {
-  gAltDiscard.bytes.assign(reinterpret_cast<const char*>(hand), 6);
-  gAltDiscard.args = {dealer, pone};
-  ++gAltDiscard.calls;
-  return gAltDiscard.answer;
-}
-int16_t Record(Recorder& r, const unsigned char* cards, int16_t length, int16_t held, int16_t dealer, int16_t empty,
-               int16_t mine, int16_t theirs) {
-  r.bytes.assign(reinterpret_cast<const char*>(cards), static_cast<size_t>(length));
-  r.args = {length, held, dealer, empty, mine, theirs};
-  ++r.calls;
-  return r.answer;
-}
+template <Recorder& r>
 int16_t FakePeg(const unsigned char* c, int16_t l, int16_t h, int16_t d, int16_t e, int16_t m, int16_t t) {
-  return Record(gPeg, c, l, h, d, e, m, t);
+  return r.Called(c, l, {l, h, d, e, m, t});
 }
-int16_t FakeAltPeg(const unsigned char* c, int16_t l, int16_t h, int16_t d, int16_t e, int16_t m, int16_t t) {
-  return Record(gAltPeg, c, l, h, d, e, m, t);
-}
-
-void* OspreyFakes(const char* name) {
-  if (!std::strcmp(name, "Discard")) return reinterpret_cast<void*>(&FakeDiscard);
-  if (!std::strcmp(name, "MakePegPlay")) return reinterpret_cast<void*>(&FakePeg);
-  return nullptr;
-}
-void* PetrelFakes(const char* name) {
-  if (!std::strcmp(name, "Discard")) return reinterpret_cast<void*>(&FakeAltDiscard);
-  if (!std::strcmp(name, "MakePegPlay")) return reinterpret_cast<void*>(&FakeAltPeg);
+template <Recorder& discard, Recorder& peg>
+void* Fakes(const char* name) {
+  if (!std::strcmp(name, "Discard")) return reinterpret_cast<void*>(&FakeDiscard<discard>);
+  if (!std::strcmp(name, "MakePegPlay")) return reinterpret_cast<void*>(&FakePeg<peg>);
   return nullptr;
 }
 
@@ -79,7 +61,7 @@ class BridgeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     gDiscard = gPeg = gAltDiscard = gAltPeg = Recorder{};
-    bridge.SetResolversForTesting(OspreyFakes, PetrelFakes);
+    bridge.SetResolversForTesting(Fakes<gDiscard, gPeg>, Fakes<gAltDiscard, gAltPeg>);
     bridge.SetHost(&host);
   }
   EngineBridge bridge{"/nonexistent"};
@@ -122,20 +104,16 @@ TEST_F(BridgeTest, DiscardByteFollowsTheDealer) {
   s.intComputerScore = 9;
   gDiscard.answer = 0x5210;  // dealer's choice 2 and 5, pone's 0 and 1
   int a, b;
-  s.blnPlayerDeals = false;
-  bridge.ChooseDiscards(s, true, a, b);
-  EXPECT_EQ(std::make_pair(a, b), std::make_pair(2, 5));
-  EXPECT_EQ(gDiscard.args, (std::vector<int>{9, 7}));  // dealer's score first
-  EXPECT_EQ(gDiscard.bytes, s.strComputerHand);
-  bridge.ChooseDiscards(s, false, a, b);
-  EXPECT_EQ(std::make_pair(a, b), std::make_pair(0, 1));
-  EXPECT_EQ(gDiscard.bytes, s.strPlayerHand);
-  s.blnPlayerDeals = true;
-  bridge.ChooseDiscards(s, true, a, b);
-  EXPECT_EQ(std::make_pair(a, b), std::make_pair(0, 1));
-  EXPECT_EQ(gDiscard.args, (std::vector<int>{7, 9}));
-  bridge.ChooseDiscards(s, false, a, b);
-  EXPECT_EQ(std::make_pair(a, b), std::make_pair(2, 5));
+  for (bool playerDeals : {false, true}) {
+    for (bool computer : {true, false}) {
+      s.blnPlayerDeals = playerDeals;
+      bridge.ChooseDiscards(s, computer, a, b);
+      const bool dealer = playerDeals != computer;
+      EXPECT_EQ(std::make_pair(a, b), dealer ? std::make_pair(2, 5) : std::make_pair(0, 1)) << dealer;
+      EXPECT_EQ(gDiscard.args, (playerDeals ? std::vector<int>{7, 9} : std::vector<int>{9, 7}));  // dealer first
+      EXPECT_EQ(gDiscard.bytes, computer ? s.strComputerHand : s.strPlayerHand);
+    }
+  }
   // A negative result: the high byte is taken with sign-correct division.
   gDiscard.answer = static_cast<int16_t>(0xF054);  // high byte 0xF0 is no legal pair; low 0x54 is 4 and 5
   bridge.ChooseDiscards(s, false, a, b);
@@ -203,20 +181,20 @@ TEST_F(BridgeTest, PetrelTakesOnlyTheDecisionsTheSettingNames) {
   GameState s = PeggingState();
   gDiscard.answer = gAltDiscard.answer = 0x5454;
   int a, b;
-  s.intUseAltLibrary = 1;  // player hints and autoplay only
-  bridge.ChooseDiscards(s, true, a, b);
-  EXPECT_EQ(gAltDiscard.calls, 0);
-  bridge.ChooseDiscards(s, false, a, b);
-  EXPECT_EQ(gAltDiscard.calls, 1);
-  EXPECT_EQ(gDiscard.calls, 1);
-  s.intUseAltLibrary = 2;
-  bridge.ChooseDiscards(s, true, a, b);
-  EXPECT_EQ(gAltDiscard.calls, 2);
+  // Which side's discards go to Petrel32: C the computer's, P the player's
+  // hints; only the two low bits of the setting count.
+  const std::pair<int, std::string> cases[] = {{0, ""}, {1, "P"}, {2, "C"}, {3, "CP"}, {6, "C"}};
+  for (const auto& [setting, sides] : cases) {
+    std::string asked;
+    for (bool computer : {true, false}) {
+      s.intUseAltLibrary = static_cast<int16_t>(setting);
+      const int before = gAltDiscard.calls;
+      bridge.ChooseDiscards(s, computer, a, b);
+      if (gAltDiscard.calls > before) asked += computer ? "C" : "P";
+    }
+    EXPECT_EQ(asked, sides) << "setting " << setting;
+  }
   EXPECT_TRUE(messages.empty());
-  EXPECT_FALSE(UseAltFor(0, true) || UseAltFor(0, false));
-  EXPECT_TRUE(UseAltFor(3, true) && UseAltFor(3, false));
-  EXPECT_TRUE(UseAltFor(6, true));  // only the two low bits count
-  EXPECT_FALSE(UseAltFor(6, false));
 }
 
 TEST_F(BridgeTest, FailingPetrelIsReportedOnceAndOspreyDecides) {
@@ -240,64 +218,52 @@ TEST_F(BridgeTest, FailingPetrelIsReportedOnceAndOspreyDecides) {
   EXPECT_EQ(messages.size(), 1u);
 }
 
-// The real libraries, bound by name from a folder.
-class LibraryFolder : public ::testing::Test {
- protected:
-  void Link(const std::string& from, const std::string& name) {
-    ASSERT_EQ(::symlink(from.c_str(), dir.File(name).c_str()), 0);
-  }
-  ScratchDir dir;
-};
-
-TEST_F(LibraryFolder, MissingPetrelFallsBackToTheEngine) {
-  Link(std::string(KESTREL_BIN_DIR) + "/libOsprey32.so", "libOsprey32.so");
-  EngineBridge bridge(dir.Path());
-  WarningHost host;
-  std::vector<std::string>& messages = host.messages;
-  bridge.SetHost(&host);
-  GameState s = PeggingState();
-  s.intUseAltLibrary = 1;
-  int a, b;
-  bridge.ChooseDiscards(s, true, a, b);  // the computer's own: never asks Petrel32
-  EXPECT_TRUE(messages.empty());
-  bridge.ChooseDiscards(s, false, a, b);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find("use of the DLL for player hints/autoplay."), std::string::npos);
-  // The hint is the engine's own.
-  int16_t direct = ::Discard(reinterpret_cast<const unsigned char*>(s.strPlayerHand.data()), 40, 30);
-  EXPECT_EQ(bridge.LastRawResult(), direct);
-  EXPECT_EQ(a, (direct & 255) % 16);
-  EXPECT_EQ(b, (direct & 255) / 16);
-  bridge.ChooseDiscards(s, false, a, b);
-  EXPECT_EQ(messages.size(), 1u);
-}
-
-TEST_F(LibraryFolder, FailingPetrelFallsBackForBothDecisions) {
-  Link(std::string(KESTREL_BIN_DIR) + "/libOsprey32.so", "libOsprey32.so");
-  Link(std::string(KESTREL_FAILING_PETREL_DIR) + "/libPetrel32.so", "libPetrel32.so");
-  for (bool discardFirst : {true, false}) {
-    EngineBridge bridge(dir.Path());
-    WarningHost host;
-    std::vector<std::string>& messages = host.messages;
-    bridge.SetHost(&host);
+// The real libraries, bound by name from a folder: a missing or failing
+// Petrel32 is reported once and the engine decides for the rest of the run.
+TEST(LibraryFolder, MissingOrFailingPetrelFallsBackToTheEngine) {
+  struct Case {
+    const char* name;
+    std::string petrelFolder;
+    int setting;
+    bool computer, play;
+    const char* says;
+  } cases[] = {
+      {"no Petrel32, a hint", KESTREL_BIN_DIR, 1, false, false, "use of the DLL for player hints/autoplay."},
+      {"Discard answers -1", KESTREL_FAILING_PETREL_DIR, 2, true, false, "use of the DLL for computer decisions."},
+      {"no MakePegPlay", KESTREL_FAILING_PETREL_DIR, 2, true, true, "use of the DLL for computer decisions."},
+  };
+  for (const Case& c : cases) {
+    auto decide = [&](EngineBridge& bridge, GameState& s) {
+      int a, b;
+      if (c.play) {
+        bridge.ChoosePlay(s, c.computer);
+      } else {
+        bridge.ChooseDiscards(s, c.computer, a, b);
+      }
+      return bridge.LastRawResult();
+    };
+    EngineBridge plain(KESTREL_BIN_DIR);
     GameState s = PeggingState();
-    s.intUseAltLibrary = 2;
-    int a, b;
-    if (discardFirst) {
-      bridge.ChooseDiscards(s, true, a, b);  // Petrel32's Discard answers -1
-    } else {
-      bridge.ChoosePlay(s, true);  // Petrel32 has no MakePegPlay
-    }
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("for computer decisions."), std::string::npos);
-    EXPECT_EQ(s.intUseAltLibrary, 0);
+    if (c.play) Play(s, false, 1);  // the player leads
+    const int16_t direct = decide(plain, s);  // the engine's own answer
+    EngineBridge bridge(KESTREL_BIN_DIR, c.petrelFolder);
+    WarningHost host;
+    bridge.SetHost(&host);
+    s.intUseAltLibrary = static_cast<int16_t>(c.setting);
+    EXPECT_EQ(decide(bridge, s), direct) << c.name;
+    EXPECT_EQ(decide(bridge, s), direct) << c.name;
+    ASSERT_EQ(host.messages.size(), 1u) << c.name;
+    EXPECT_NE(host.messages[0].find(c.says), std::string::npos) << c.name;
+    EXPECT_EQ(s.intUseAltLibrary, 0) << c.name;
   }
 }
 
-TEST_F(LibraryFolder, MissingEngineIsReportedOnceAndPlayGoesOn) {
+TEST(LibraryFolder, MissingEngineIsReportedOnceAndPlayGoesOn) {
+  ScratchDir dir;
+  const std::string where = dir.Path() + "/libOsprey32.so";
+  EXPECT_NE(EngineBridge(dir.Path()).CheckEngine().find(where), std::string::npos);  // says what and where
   EngineBridge bridge(dir.Path());
   WarningHost host;
-  std::vector<std::string>& messages = host.messages;
   bridge.SetHost(&host);
   GameState s = PeggingState();
   int a, b;
@@ -306,53 +272,12 @@ TEST_F(LibraryFolder, MissingEngineIsReportedOnceAndPlayGoesOn) {
   EXPECT_EQ(bridge.ChoosePlay(s, true), 1);
   EXPECT_EQ(bridge.ScoreShowTotal(std::string({0, 1, 2, 3, 4}), false), 0);
   EXPECT_NE(bridge.RandSeed(1), bridge.RandSeed(2));
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find("libOsprey32.so"), std::string::npos);
-}
-
-TEST_F(LibraryFolder, TheEngineCheckSaysWhatIsMissingAndWhere) {
-  const std::string where = dir.Path() + "/libOsprey32.so";
-  EXPECT_NE(EngineBridge(dir.Path()).CheckEngine().find(where), std::string::npos);  // no library
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("libOsprey32.so"), std::string::npos);
   // A library lacking exports (the failing alternate library has Discard only).
-  Link(std::string(KESTREL_FAILING_PETREL_DIR) + "/libPetrel32.so", "libOsprey32.so");
+  ASSERT_EQ(::symlink(KESTREL_FAILING_PETREL_DIR "/libPetrel32.so", where.c_str()), 0);
   const std::string lacking = EngineBridge(dir.Path()).CheckEngine();
   EXPECT_NE(lacking.find(where), std::string::npos) << lacking;
   EXPECT_NE(lacking.find("ScoreHand"), std::string::npos) << lacking;
   EXPECT_EQ(EngineBridge(KESTREL_BIN_DIR).CheckEngine(), "");
-}
-
-// The engine replays the history in the string and refuses an impossible
-// one, so the order of the played cards matters to it. Here the computer
-// (dealer) played Kd, then after two goes 5s: in that order the history is
-// sound; read straight off the hand string (5s before Kd) the 5s would have
-// made 15 and the Kd could not go on 25 while the 2c still fitted.
-TEST_F(LibraryFolder, TheEngineAcceptsThePlayedCardsInPlayingOrder) {
-  Link(std::string(KESTREL_BIN_DIR) + "/libOsprey32.so", "libOsprey32.so");
-  EngineBridge bridge(dir.Path());
-  GameState s;
-  s.blnPlayerDeals = false;
-  s.strComputerHand = kestrel::test::CardString("Kd 5s 2c 3c 9h 9d");
-  s.strPlayerHand = kestrel::test::CardString("Ks Kc Kh 4d 7h 7d");
-  s.strStarter = kestrel::test::CardString("Qd");
-  s.intComputerCardsLeft = s.intPlayerCardsLeft = 4;
-  Play(s, false, 1);  // Ks 10
-  Play(s, true, 1);   // Kd 20
-  Play(s, false, 1);  // Kc 30, then go, go
-  s.strPegSequence.clear();
-  s.intCount = 0;
-  Play(s, true, 1);   // 5s 5
-  Play(s, false, 1);  // Kh 15
-  ASSERT_EQ(CardText(s.strComputerHand, " "), "2c 3c 5s Kd 9h 9d ");
-
-  kestrel::test::ClearEngineReports();
-  int position = bridge.ChoosePlay(s, true);
-  EXPECT_TRUE(position == 1 || position == 2);
-  EXPECT_TRUE(bridge.LastRawResult() == 3 || bridge.LastRawResult() == 4);
-  EXPECT_EQ(CardText(PegPlayString(s, true), " "), "Kd 5s 2c 3c 9h 9d Qd Ks Kc Kh ");
-
-  std::string backwards = s.strComputerHand.substr(2, 2) + s.strComputerHand.substr(0, 2) +
-                          s.strComputerHand.substr(4) + s.strStarter + s.strPlayerPlayed;
-  EXPECT_EQ(::MakePegPlay(reinterpret_cast<const unsigned char*>(backwards.data()), 10, 2, 1, 0, 0, 0), -1);
-  EXPECT_EQ(kestrel::test::EngineReports().size(), 1u);
-  kestrel::test::ClearEngineReports();
 }

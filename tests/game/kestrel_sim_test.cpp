@@ -1,13 +1,13 @@
 // The headless runner end to end: it reads the player's options from
-// Kestrel32.ini in its folder, logs there at the stored level, and a fixed
-// seed gives the same log every time (date and time aside).
+// Kestrel32.ini in its folder, logs there at the stored level, writes the
+// report at the last game's end, and a fixed seed gives the same log every
+// time (date and time aside).
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "settings/options.h"
@@ -16,10 +16,31 @@
 namespace kestrel::testing {
 namespace {
 
-std::string Sim() { return std::string(KESTREL_BIN_DIR) + "/kestrel-sim"; }
+// Runs `sim` on the folder with the arguments; returns its exit status and
+// keeps what it printed.
+int RunSim(const std::string& sim, const ScratchDir& dir, const std::string& arguments, std::string& output) {
+  const std::string command = sim + " --dir " + dir.Path() + " " + arguments + " 2>&1";
+  output.clear();
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return -1;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+  return ::pclose(pipe);
+}
 
-// The game headers without their date and time (everything after the seed).
-std::string WithoutDateTime(std::string log) {
+// Three games for Ann from seed 13896; returns the log without the date and
+// time of each game header (everything after the seed).
+std::string ThreeGames(const ScratchDir& dir, std::string& output) {
+  Options o;
+  o.lngSeedOrPointer = 13896;
+  o.intLogLevel = 1;
+  o.intFirstDealer = static_cast<int16_t>(FirstDealer::Alternate);
+  ScratchDir::Put(dir.File("Kestrel32.ini"), "[Global]\r\nVersion=Kestrel (02 Jan 19)\r\nPlayers=Ann\r\n[Ann]\r\nOptions=" +
+                                                 FormatOptionsRecord(o) + "\r\n");
+  const int status = RunSim(std::string(KESTREL_BIN_DIR) + "/kestrel-sim", dir,
+                         "--games 3 --report " + dir.File("report.txt"), output);
+  EXPECT_EQ(status, 0) << output;
+  std::string log = ScratchDir::Exists(dir.File("Ann.log")) ? ScratchDir::Get(dir.File("Ann.log")) : "";
   const std::string key = "  Seed: ";
   for (size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1)) {
     size_t end = at + key.size();
@@ -31,32 +52,12 @@ std::string WithoutDateTime(std::string log) {
   return log;
 }
 
-std::string RunSim(const ScratchDir& dir, int games, std::string& output, const std::string& extra = "") {
-  Options o;
-  o.lngSeedOrPointer = 13896;
-  o.intLogLevel = 1;
-  o.intFirstDealer = static_cast<int16_t>(FirstDealer::Alternate);
-  ScratchDir::Put(dir.File("Kestrel32.ini"), "[Global]\r\nVersion=Kestrel (02 Jan 19)\r\nPlayers=Ann\r\n[Ann]\r\nOptions=" +
-                                                 FormatOptionsRecord(o) + "\r\n");
-  const std::string command = Sim() + " --dir " + dir.Path() + " --games " + std::to_string(games) + extra + " 2>&1";
-  output.clear();
-  if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    ::pclose(pipe);
-  }
-  const std::string log = ScratchDir::Exists(dir.File("Ann.log")) ? ScratchDir::Get(dir.File("Ann.log")) : "";
-  return WithoutDateTime(log);
-}
-
-TEST(KestrelSim, AFixedSeedGivesTheSameLogEveryRun) {
-  if (!ScratchDir::Exists(Sim())) GTEST_SKIP() << "kestrel-sim not built";
+TEST(KestrelSim, AFixedSeedGivesTheSameLogAndReportEveryRun) {
   ScratchDir a, b;
   std::string outA, outB;
-  const std::string logA = RunSim(a, 3, outA);
-  const std::string logB = RunSim(b, 3, outB);
+  const std::string logA = ThreeGames(a, outA);
   ASSERT_FALSE(logA.empty()) << outA;
-  EXPECT_EQ(logA, logB);
+  EXPECT_EQ(ThreeGames(b, outB), logA);
   EXPECT_NE(logA.find(" Seed/Pointer for match with Ann: 13896  Cut(s): "), std::string::npos);
   EXPECT_NE(outA.find("game 3: Ann "), std::string::npos) << outA;
   EXPECT_NE(outA.find("games 3  Ann won "), std::string::npos) << outA;
@@ -64,22 +65,13 @@ TEST(KestrelSim, AFixedSeedGivesTheSameLogEveryRun) {
   const std::string ini = ScratchDir::Get(a.File("Kestrel32.ini"));
   EXPECT_EQ(ini.find("Options=13896,"), std::string::npos);
   EXPECT_NE(ini.find("LogFile="), std::string::npos);
-}
-
-TEST(KestrelSim, WritesTheReportAtTheLastGamesEnd) {
-  if (!ScratchDir::Exists(Sim())) GTEST_SKIP() << "kestrel-sim not built";
-  ScratchDir dir;
-  std::string output;
-  RunSim(dir, 3, output, " --report " + dir.File("report.txt"));
-  ASSERT_TRUE(ScratchDir::Exists(dir.File("report.txt"))) << output;
-  const std::string report = ScratchDir::Get(dir.File("report.txt"));
-  EXPECT_EQ(report.rfind(" ********************************************************************\r\n *", 0), 0u);
+  // The report of the three finished games: no game in progress, and each
+  // Total row of both game-end tables sums to 3.
+  ASSERT_TRUE(ScratchDir::Exists(a.File("report.txt"))) << outA;
+  const std::string report = ScratchDir::Get(a.File("report.txt"));
   EXPECT_NE(report.find("Games: 3  Match Score: "), std::string::npos);
-  // The last game is over: no game in progress.
   EXPECT_EQ(report.find("game in progress"), std::string::npos);
-  EXPECT_NE(report.find("\r\n Ann:     "), std::string::npos);
   EXPECT_NE(report.find(" Initial match seed (or file pointer, if applicable): 13896\r\n"), std::string::npos);
-  // Three finished games in both game-end tables: each Total row sums to 3.
   for (const char* head : {"\r\n Total:    ", "\r\n Total:       "}) {
     const size_t at = report.find(head);
     ASSERT_NE(at, std::string::npos);
@@ -88,37 +80,23 @@ TEST(KestrelSim, WritesTheReportAtTheLastGamesEnd) {
   }
 }
 
-TEST(KestrelSim, RefusesBadArguments) {
-  if (!ScratchDir::Exists(Sim())) GTEST_SKIP() << "kestrel-sim not built";
-  EXPECT_NE(std::system((Sim() + " --games 0 >/dev/null 2>&1").c_str()), 0);
-  EXPECT_NE(std::system((Sim() + " --dir /tmp --bogus >/dev/null 2>&1").c_str()), 0);
-  // A report that cannot be written is refused before any game is played.
-  EXPECT_NE(std::system((Sim() + " --dir /tmp --report /nonexistent/folder/r.txt >/dev/null 2>&1").c_str()), 0);
-}
-
-}  // namespace
-}  // namespace kestrel::testing
-
-namespace kestrel::testing {
-
-TEST(KestrelSim, WithoutTheEngineNothingIsPlayedAndTheRunFails) {
-  if (!ScratchDir::Exists(std::string(KESTREL_BIN_DIR) + "/kestrel-sim")) GTEST_SKIP() << "kestrel-sim not built";
+TEST(KestrelSim, RefusesBadArgumentsAndAMissingEngine) {
+  const std::string sim = std::string(KESTREL_BIN_DIR) + "/kestrel-sim";
   ScratchDir dir;
-  const std::string sim = dir.File("kestrel-sim");
-  ScratchDir::Put(sim, ScratchDir::Get(std::string(KESTREL_BIN_DIR) + "/kestrel-sim"));
-  ::chmod(sim.c_str(), 0755);
-  const std::string command = sim + " --dir " + dir.Path() + " --games 1 2>&1";
   std::string output;
-  int status = -1;
-  if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    status = ::pclose(pipe);
-  }
+  for (const char* bad : {"--games 0", "--bogus", "--report /nonexistent/folder/r.txt"})
+    EXPECT_NE(RunSim(sim, dir, bad, output), 0) << bad;
+  EXPECT_FALSE(ScratchDir::Exists(dir.File("Kestrel32.ini")));  // nothing was played
+  // A copy of the runner in a folder without the engine library.
+  const std::string copy = dir.File("kestrel-sim");
+  ScratchDir::Put(copy, ScratchDir::Get(sim));
+  ::chmod(copy.c_str(), 0755);
+  const int status = RunSim(copy, dir, "--games 1", output);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
   EXPECT_NE(output.find("The engine library cannot be used:"), std::string::npos) << output;
   EXPECT_NE(output.find(dir.File("libOsprey32.so")), std::string::npos) << output;
   EXPECT_EQ(output.find("game 1:"), std::string::npos) << output;
 }
 
+}  // namespace
 }  // namespace kestrel::testing

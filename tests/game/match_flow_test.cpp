@@ -31,17 +31,6 @@ TEST(MatchFlow, EveryGameUsesSeventeenDealSlots) {
   }
 }
 
-TEST(MatchFlow, PlayerAlwaysFirstStillMovesTheSourceLikeACut) {
-  ControllerRig rig(31);
-  rig.deal.Queue(Cards("7s 7h"));  // a tie: drawn again
-  rig.deal.Queue(Cards("2c 9d"));
-  rig.options.intFirstDealer = static_cast<int16_t>(FirstDealer::ComputerAlways);
-  ASSERT_TRUE(rig.controller->CutForDeal());
-  EXPECT_EQ(rig.deal.draws, 2);
-  EXPECT_FALSE(rig.state.blnPlayerDeals);
-  EXPECT_TRUE(rig.host.waits.empty());
-}
-
 TEST(MatchFlow, CutForDealRepeatsTiesAndLowCardDeals) {
   ControllerRig rig(31);
   rig.options.intFirstDealer = static_cast<int16_t>(FirstDealer::LoserDeals);
@@ -55,6 +44,17 @@ TEST(MatchFlow, CutForDealRepeatsTiesAndLowCardDeals) {
   EXPECT_EQ(VisibleMessage(rig.host.messages[2], true), "You deal.\rNuts!  Even a deuce didn't help.");
   EXPECT_EQ(CardOfCode(rig.controller->Model().loCard[0].code), Cards("As")[0]);
   EXPECT_EQ(CardOfCode(rig.controller->Model().loCard[1].code), Cards("2d")[0]);
+
+  // A fixed first dealer still moves the source like a cut, ties and all,
+  // without a prompt.
+  ControllerRig fixed(31);
+  fixed.deal.Queue(Cards("7s 7h"));
+  fixed.deal.Queue(Cards("2c 9d"));
+  fixed.options.intFirstDealer = static_cast<int16_t>(FirstDealer::ComputerAlways);
+  ASSERT_TRUE(fixed.controller->CutForDeal());
+  EXPECT_EQ(fixed.deal.draws, 2);
+  EXPECT_FALSE(fixed.state.blnPlayerDeals);
+  EXPECT_TRUE(fixed.host.waits.empty());
 }
 
 TEST(MatchFlow, ClickingThePackAnswersTheCut) {
@@ -100,27 +100,20 @@ std::vector<GameStart> FirstDealers(FirstDealer rule, int games) {
   return out;
 }
 
-TEST(MatchFlow, LoserDealsTheNextGame) {
-  const auto starts = FirstDealers(FirstDealer::LoserDeals, 8);
-  ASSERT_EQ(starts.size(), 8u);
-  for (size_t g = 1; g < starts.size(); ++g) EXPECT_EQ(starts[g].playerDeals, starts[g].computerWonLast) << g;
-}
-
-TEST(MatchFlow, AlternateFirstDealsAlternateWhateverTheLengthOfTheGame) {
-  const auto starts = FirstDealers(FirstDealer::Alternate, 8);
-  ASSERT_EQ(starts.size(), 8u);
-  bool sawOdd = false, sawEven = false;
-  for (size_t g = 1; g < starts.size(); ++g) {
-    EXPECT_NE(starts[g].playerDeals, starts[g - 1].playerDeals) << g;
-    (starts[g].handsLast % 2 ? sawOdd : sawEven) = true;
-  }
-  EXPECT_TRUE(sawOdd && sawEven);  // games ended on both parities of hands
-}
-
-TEST(MatchFlow, FixedFirstDealers) {
-  for (auto rule : {FirstDealer::PlayerAlways, FirstDealer::ComputerAlways}) {
-    const auto starts = FirstDealers(rule, 3);
-    for (const auto& s : starts) EXPECT_EQ(s.playerDeals, rule == FirstDealer::PlayerAlways);
+TEST(MatchFlow, FirstDealerOfEachGameUnderEachRule) {
+  for (auto rule : {FirstDealer::LoserDeals, FirstDealer::Alternate, FirstDealer::PlayerAlways,
+                    FirstDealer::ComputerAlways}) {
+    const auto starts = FirstDealers(rule, 8);
+    ASSERT_EQ(starts.size(), 8u);
+    bool sawOdd = false, sawEven = false;
+    for (size_t g = 1; g < starts.size(); ++g) {
+      const bool expected = rule == FirstDealer::LoserDeals  ? starts[g].computerWonLast
+                            : rule == FirstDealer::Alternate ? !starts[g - 1].playerDeals
+                                                             : rule == FirstDealer::PlayerAlways;
+      EXPECT_EQ(starts[g].playerDeals, expected) << "rule " << static_cast<int>(rule) << " game " << g;
+      (starts[g].handsLast % 2 ? sawOdd : sawEven) = true;
+    }
+    EXPECT_TRUE(rule != FirstDealer::Alternate || (sawOdd && sawEven));  // whatever the length of the game
   }
 }
 
@@ -192,38 +185,26 @@ TEST(MatchFlow, NonStopWithoutAutoplayWaitsAtTheFirstDiscard) {
   EXPECT_EQ(rig.host.waits.back(), kWaitDiscard);
 }
 
-std::string LogOfMatch(int32_t seed, int games, bool engine) {
-  ScratchDir dir;
-  ControllerRig rig(seed, engine);
-  rig.options.strLogFile = dir.File("Tester.log");
-  rig.options.intLogLevel = 2;
-  rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Muggins);
-  rig.controller->SetClock([] { return std::string(); });
-  // A user who pegs one point too few on every hand of four or more.
-  rig.host.onWait = [](MatchController& c, int code) {
-    if (code == kWaitPegHand && c.State().intPointsToPeg >= 4) {
-      ScriptedHost::PegTo(c, c.State().intPlayerScore + c.State().intPointsToPeg - 1);
-      return true;
-    }
-    return false;
-  };
-  rig.PlayGames(games);
-  return ScratchDir::Get(rig.options.strLogFile);
-}
-
-}  // namespace
-}  // namespace kestrel::testing
-
-namespace kestrel::testing {
-namespace {
-
 // The activity log of a fixed match (date and time left out) with the
 // engine's own decisions for both sides, against tests/game/fixed_match.log.
 // A difference means the deal, the engine's choices, the scoring or the log
 // layout changed: check which, and when the change is intended record the
 // file anew with KESTREL_RECORD_LOGS=1.
 TEST(MatchFlow, AFixedMatchLogsAsRecorded) {
-  const std::string log = LogOfMatch(20261207, 6, true);
+  ScratchDir dir;
+  ControllerRig rig(20261207, true);
+  rig.options.strLogFile = dir.File("Tester.log");
+  rig.options.intLogLevel = 2;
+  rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Muggins);
+  rig.controller->SetClock([] { return std::string(); });
+  // A user who pegs one point too few on every hand of four or more.
+  rig.host.onWait = [](MatchController& c, int code) {
+    if (code != kWaitPegHand || c.State().intPointsToPeg < 4) return false;
+    ScriptedHost::PegTo(c, c.State().intPlayerScore + c.State().intPointsToPeg - 1);
+    return true;
+  };
+  rig.PlayGames(6);
+  const std::string log = ScratchDir::Get(rig.options.strLogFile);
   const std::string path = std::string(KESTREL_SOURCE_DIR) + "/tests/game/fixed_match.log";
   if (std::getenv("KESTREL_RECORD_LOGS")) ScratchDir::Put(path, log);
   ASSERT_TRUE(ScratchDir::Exists(path)) << path;

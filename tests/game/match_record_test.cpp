@@ -3,7 +3,7 @@
 // a fresh match; records that do not fit the cards end the replay safely.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -20,21 +20,18 @@
 namespace kestrel::testing {
 namespace {
 
-constexpr char kPlayer[] = "Ann";
 // Seed 4242, Hints off, penalties without muggins, alternate first deals.
 constexpr char kOptions[] = "4242,0,1,1,1,1,0,1,0,1,0,0,0,1,1,0";
 
-std::string IniWith(const std::string& playerKeys) {
-  return std::string("[Global]\nVersion=Kestrel (02 Jan 19)\nPlayers=Ann\n[Ann]\n") + playerKeys;
+void PutIni(const ScratchDir& dir, const std::string& playerKeys) {
+  ScratchDir::Put(dir.File("Kestrel32.ini"),
+                  std::string("[Global]\nVersion=Kestrel (02 Jan 19)\nPlayers=Ann\n[Ann]\n") + playerKeys);
 }
-
-struct Session;
-std::string Position(Session& s);
 
 // One run of the program on a folder: the player's settings loaded with the
 // saved match, a controller with a scripted user.
 struct Session {
-  explicit Session(const std::string& dir, const std::string& name = kPlayer) : file(dir, CommandLine("")) {
+  explicit Session(const std::string& dir, const std::string& name = "Ann") : file(dir, CommandLine("")) {
     controller.SetRecorder(&record);
     host.Attach(&controller);
     Load(name);
@@ -52,22 +49,53 @@ struct Session {
     Save();
     Load(name);
   }
-  // Plays until the wait `quitAt` (counted from 0) and leaves the match there.
-  std::string PlayTo(int quitAt) {
+  // Plays until `here` says so at a wait, saves there if asked (the
+  // program's exit) and leaves the match; returns the position there.
+  std::string QuitWhen(const std::function<bool(int code)>& here, bool save = false) {
     std::string where;
-    int index = 0;
-    host.onWait = [&](MatchController& c, int) {
-      if (index++ < quitAt) return false;
-      where = Position(*this);
+    host.onWait = [&](MatchController& c, int code) {
+      if (!here(code)) return false;
+      where = Position();
+      if (save) Save();
       c.NewMatch();
       return true;
     };
     controller.PlayMatch();
     return where;
   }
+  // The same at the wait `quitAt` (counted from 0).
+  std::string PlayTo(int quitAt, bool save = false) {
+    int index = 0;
+    return QuitWhen([&](int) { return index++ >= quitAt; }, save);
+  }
+
+  // Everything a player sees and the record as it would be written.
+  std::string Position() {
+    const GameState& g = state;
+    const TableModel& m = controller.Model();
+    std::ostringstream out;
+    out << "wait " << g.intWaitState << " \"" << VisibleMessage(m.message, false) << "\"\n";
+    out << "scores " << g.intPlayerScore << "/" << g.intPlayerBackPeg << " " << g.intComputerScore << "/"
+        << g.intComputerBackPeg << " match " << g.intGamesPlayed << " " << g.intPlayerMatchPoints << "-"
+        << g.intComputerMatchPoints << " " << g.intPointDifferential << " hands " << g.intHandsDealt << "\n";
+    if (g.intPlayerScore < 121 && g.intComputerScore < 121) {
+      out << "hands " << CardsText(g.strPlayerHand, " ") << "| " << CardsText(g.strComputerHand, " ") << "| "
+          << CardsText(g.strStarter, " ") << "played " << CardsText(g.strPlayerPlayed, " ") << "| "
+          << CardsText(g.strComputerPlayed, " ") << "count " << g.intCount;
+      if (g.intWaitState >= kWaitPegHeels) out << " to peg " << g.intPointsToPeg;
+      out << "\n";
+      out << "table";
+      for (const auto& c : m.loCard) out << " " << (c.visible ? c.code : "-");
+      out << " /";
+      for (const auto& c : m.hiCard) out << " " << (c.visible ? c.code : "-");
+      out << " go " << m.leftGoVisible << m.rightGoVisible << "\n";
+    }
+    out << "State=" << record.StateText() << "\nStatistics1=" << record.Statistics1Text()
+        << "\nStatistics2=" << record.Statistics2Text() << "\n";
+    return out.str();
+  }
 
   std::string player;
-
   SettingsFile file;
   GameState state;
   Options options;
@@ -82,32 +110,6 @@ struct Session {
                      [this](const HandStartSnapshot& at) { return PeekHandCards(source, options, at); }};
   MatchController controller{state, options, host, decisions, deal, patter, stats, log};
 };
-
-// Everything a player sees and the record as it would be written.
-std::string Position(Session& s) {
-  const GameState& g = s.state;
-  const TableModel& m = s.controller.Model();
-  std::ostringstream out;
-  out << "wait " << g.intWaitState << " \"" << VisibleMessage(m.message, false) << "\"\n";
-  out << "scores " << g.intPlayerScore << "/" << g.intPlayerBackPeg << " " << g.intComputerScore << "/"
-      << g.intComputerBackPeg << " match " << g.intGamesPlayed << " " << g.intPlayerMatchPoints << "-"
-      << g.intComputerMatchPoints << " " << g.intPointDifferential << " hands " << g.intHandsDealt << "\n";
-  if (g.intPlayerScore < 121 && g.intComputerScore < 121) {
-    out << "hands " << CardsText(g.strPlayerHand, " ") << "| " << CardsText(g.strComputerHand, " ") << "| "
-        << CardsText(g.strStarter, " ") << "played " << CardsText(g.strPlayerPlayed, " ") << "| "
-        << CardsText(g.strComputerPlayed, " ") << "count " << g.intCount;
-    if (g.intWaitState >= kWaitPegHeels) out << " to peg " << g.intPointsToPeg;
-    out << "\n";
-    out << "table";
-    for (const auto& c : m.loCard) out << " " << (c.visible ? c.code : "-");
-    out << " /";
-    for (const auto& c : m.hiCard) out << " " << (c.visible ? c.code : "-");
-    out << " go " << m.leftGoVisible << m.rightGoVisible << "\n";
-  }
-  out << "State=" << s.record.StateText() << "\nStatistics1=" << s.record.Statistics1Text()
-      << "\nStatistics2=" << s.record.Statistics2Text() << "\n";
-  return out.str();
-}
 
 // What kind of prompt a wait is: the code and, for Continue, the message
 // without its numbers.
@@ -127,11 +129,10 @@ TEST(MatchRecord, QuittingAtEveryKindOfPromptResumesThere) {
   std::map<std::string, int> seen;
   {
     ScratchDir dir;
-    ScratchDir::Put(dir.File("Kestrel32.ini"), IniWith(std::string("Options=") + kOptions + "\n"));
+    PutIni(dir, std::string("Options=") + kOptions + "\n");
     Session s(dir.Path());
     int index = 0;
     s.host.onWait = [&](MatchController&, int code) {
-      // The first two of every kind, and every third wait.
       if (++seen[PromptKind(s, code)] <= 2 || index % 3 == 0) chosen.push_back(index);
       ++index;
       return false;
@@ -151,50 +152,22 @@ TEST(MatchRecord, QuittingAtEveryKindOfPromptResumesThere) {
     sawGameEnd |= kind.find(" win") != std::string::npos;
     sawShow |= kind.find("for my hand") != std::string::npos;
   }
-  EXPECT_TRUE(sawGameEnd);
-  EXPECT_TRUE(sawShow);
-  std::string kinds;
-  for (const auto& [kind, n] : seen) kinds += kind + " (" + std::to_string(n) + ")  ";
-  std::printf("%zu quit points over %zu kinds of prompt: %s\n", chosen.size(), seen.size(), kinds.c_str());
+  EXPECT_TRUE(sawGameEnd && sawShow);
 
   for (int quitAt : chosen) {
     ScratchDir dir;
-    ScratchDir::Put(dir.File("Kestrel32.ini"), IniWith(std::string("Options=") + kOptions + "\n"));
-    std::string before, after;
-    {
-      Session s(dir.Path());
-      int index = 0;
-      s.host.onWait = [&](MatchController& c, int) {
-        if (index++ < quitAt) return false;
-        before = Position(s);
-        s.Save();  // the program's exit
-        c.NewMatch();
-        return true;
-      };
-      s.controller.PlayMatch();
-    }
-    {
-      // Before the first hand nothing is recorded: the match starts again
-      // from the same seed and the cut for deal falls the same way.
-      const int skip = before.find("State=\n") != std::string::npos ? quitAt : 0;
-      Session s(dir.Path());
-      int index = 0;
-      s.host.onWait = [&](MatchController& c, int) {
-        if (index++ < skip) return false;
-        after = Position(s);
-        c.NewMatch();
-        return true;
-      };
-      s.controller.PlayMatch();
-    }
-    EXPECT_EQ(after, before) << "quit at wait " << quitAt;
+    PutIni(dir, std::string("Options=") + kOptions + "\n");
+    const std::string before = Session(dir.Path()).PlayTo(quitAt, true);
+    // Before the first hand nothing is recorded: the match starts again
+    // from the same seed and the cut for deal falls the same way.
+    const int skip = before.find("State=\n") != std::string::npos ? quitAt : 0;
+    EXPECT_EQ(Session(dir.Path()).PlayTo(skip), before) << "quit at wait " << quitAt;
   }
 }
 
 TEST(MatchRecord, AChangeOfPlayerContinuesEachPlayersMatch) {
   ScratchDir dir;
-  ScratchDir::Put(dir.File("Kestrel32.ini"),
-                  IniWith(std::string("Options=") + kOptions + "\n[Bob]\nOptions=99,1,1,1,1,1,0,0,0,0,0,0,0,1,1,0\n"));
+  PutIni(dir, std::string("Options=") + kOptions + "\n[Bob]\nOptions=99,1,1,1,1,1,0,0,0,0,0,0,0,1,1,0\n");
   Session s(dir.Path());
   const std::string ann = s.PlayTo(40);  // Ann in the middle of her second hand
   s.SwitchTo("Bob");
@@ -221,28 +194,25 @@ TEST(MatchRecord, CheckValueOfAFixedRecord) {
   for (char card : deal.DrawCards(13)) h = ::RandSeed(static_cast<unsigned char>(card) ^ h);
 
   ScratchDir dir;
-  ScratchDir::Put(dir.File("Kestrel32.ini"),
-                  IniWith("Options=13896,1,1,1,1,1,0,0,0,0,0,0,0,1,1,0\nState=" + std::to_string(h) + "," + record +
-                          "\nStatistics1=77,3,4,5,6,7,8,9,10,4,3,2,1,0,0,0,0,0,1,0,0,0,0,0,0,0,1,0,0,0,0,0,0\n"));
+  PutIni(dir, "Options=13896,1,1,1,1,1,0,0,0,0,0,0,0,1,1,0\nState=" + std::to_string(h) + "," + record +
+                  "\nStatistics1=77,3,4,5,6,7,8,9,10,4,3,2,1,0,0,0,0,0,1,0,0,0,0,0,0,0,1,0,0,0,0,0,0\n");
   Session s(dir.Path());
   ASSERT_TRUE(s.record.HasPendingRecord());
   // Written back unchanged until the match takes it up.
   EXPECT_EQ(s.record.StateText(), std::to_string(h) + "," + record);
-  // The resumed match: no cut, the player's discard prompt of hand 3.
+  // The resumed match: no cut; both discards and the starter were replayed,
+  // so the first prompt is his heels or, after the computer's lead, the
+  // player's first play of hand 3.
   int firstWait = -1;
-  s.host.onWait = [&](MatchController& c, int code) {
+  s.QuitWhen([&](int code) {
     firstWait = code;
     EXPECT_EQ(s.state.intHandsDealt, 3);
     EXPECT_EQ(s.state.intPlayerScore, 17);
     EXPECT_EQ(s.state.intComputerBackPeg, 15);
     EXPECT_EQ(s.stats.initialSeed, 77);
     EXPECT_EQ(s.stats.playerTotals[1], 3);
-    c.NewMatch();
     return true;
-  };
-  s.controller.PlayMatch();
-  // Both discards and the starter were replayed: the first prompt is his
-  // heels or, after the computer's lead, the player's first play.
+  });
   EXPECT_TRUE(firstWait == kWaitPlay || firstWait == kWaitPegHeels) << firstWait;
   EXPECT_EQ(s.state.strPlayerHand.size(), 6u);
 }
@@ -251,28 +221,17 @@ TEST(MatchRecord, CheckValueOfAFixedRecord) {
 TEST(MatchRecord, EditedOrStaleRecordStartsAFreshMatch) {
   ScratchDir dir;
   const std::string cardsA = dir.File("a.bin"), cardsB = dir.File("b.bin");
-  std::string bytesA, bytesB;
-  for (int i = 0; i < 4000; ++i) {
-    bytesA += static_cast<char>((i * 37 + 11) & 0xff);
-    bytesB += static_cast<char>((i * 53 + 7) & 0xff);
-  }
-  ScratchDir::Put(cardsA, bytesA);
-  ScratchDir::Put(cardsB, bytesB);
+  auto putBytes = [](const std::string& path, int times, int plus) {
+    std::string bytes;
+    for (int i = 0; i < 4000; ++i) bytes += static_cast<char>((i * times + plus) & 0xff);
+    ScratchDir::Put(path, bytes);
+  };
+  putBytes(cardsA, 37, 11);
+  putBytes(cardsB, 53, 7);
   auto saved = [&](int source) {
-    ScratchDir::Put(dir.File("Kestrel32.ini"),
-                    IniWith(std::string("Options=100,0,1,1,1,1,0,1,0,1,") + std::to_string(source) +
-                            ",0,0,1,1,0\nDataFile=" + cardsA + "\n"));
-    Session s(dir.Path());
-    int plays = 0;
-    s.host.onWait = [&](MatchController& c, int code) {
-      if (code == kWaitPlay && ++plays == 12) {  // a few hands into the game
-        s.Save();
-        c.NewMatch();
-        return true;
-      }
-      return false;
-    };
-    s.controller.PlayMatch();
+    PutIni(dir, "Options=100,0,1,1,1,1,0,1,0,1," + std::to_string(source) + ",0,0,1,1,0\nDataFile=" + cardsA + "\n");
+    int plays = 0;  // a few hands into the game
+    Session(dir.Path()).QuitWhen([&](int code) { return code == kWaitPlay && ++plays == 12; }, true);
     return ScratchDir::Get(dir.File("Kestrel32.ini"));
   };
   auto replace = [](std::string text, const std::string& from, const std::string& to) {
@@ -281,16 +240,11 @@ TEST(MatchRecord, EditedOrStaleRecordStartsAFreshMatch) {
     if (at != std::string::npos) text.replace(at, from.size(), to);
     return text;
   };
-  auto stateOf = [](const std::string& ini) {
-    const size_t a = ini.find("State=") + 6;
-    return ini.substr(a, ini.find('\n', a) - a);
-  };
   const std::string seeded = saved(0), fromFile = saved(1);
-  const size_t seedAt = seeded.find("Options=") + 8;
+  const size_t seedAt = seeded.find("Options=") + 8, stateAt = seeded.find("State=") + 6;
   const std::string handSeed = seeded.substr(seedAt, seeded.find(',', seedAt) - seedAt);
-  const std::string state = stateOf(seeded);
+  const std::string state = seeded.substr(stateAt, seeded.find('\n', stateAt) - stateAt);
   const std::string check = state.substr(0, state.find(','));
-  const std::string header = state.substr(check.size() + 1);
   struct Case {
     const char* name;
     std::string ini;
@@ -309,22 +263,14 @@ TEST(MatchRecord, EditedOrStaleRecordStartsAFreshMatch) {
     ScratchDir::Put(dir.File("Kestrel32.ini"), c.ini);
     Session s(dir.Path());
     EXPECT_EQ(s.record.HasPendingRecord(), c.resumes) << c.name;
-    std::string firstMessage;
     int64_t totals = 0;
-    s.host.onWait = [&](MatchController& m, int) {
-      firstMessage = VisibleMessage(m.Model().message, false);
+    const std::string at = s.QuitWhen([&](int) {
       for (int i = 1; i <= 8; ++i) totals += s.stats.playerTotals[i] + s.stats.computerTotals[i];
-      m.NewMatch();
       return true;
-    };
-    s.controller.PlayMatch();
-    if (c.resumes) {
-      EXPECT_EQ(firstMessage, "Play a card.") << c.name;
-      EXPECT_GT(totals, 0) << c.name;
-    } else {
-      EXPECT_EQ(firstMessage, "Low card deals.") << c.name;
-      EXPECT_EQ(totals, 0) << c.name;
-    }
+    });
+    const std::string message = c.resumes ? "\"Play a card.\"" : "\"Low card deals.\"";
+    EXPECT_NE(at.find(message + "\n"), std::string::npos) << c.name << "\n" << at;
+    EXPECT_EQ(totals > 0, c.resumes) << c.name;
     // The rest of the player's settings stand.
     EXPECT_FALSE(s.options.blnHints) << c.name;
     EXPECT_EQ(s.options.intPenalty, 1) << c.name;
@@ -334,8 +280,7 @@ TEST(MatchRecord, EditedOrStaleRecordStartsAFreshMatch) {
 // Records with a matching check value whose decisions do not fit the cards.
 TEST(MatchRecord, DecisionsThatDoNotFitEndTheReplayThere) {
   const int32_t seed = 555;
-  SeededDeal peek(seed);
-  const std::string cards = peek.DrawCards(13);
+  const std::string cards = SeededDeal(seed).DrawCards(13);
   struct Case {
     const char* name;
     std::vector<int> decisions;
@@ -354,23 +299,19 @@ TEST(MatchRecord, DecisionsThatDoNotFitEndTheReplayThere) {
     std::string text;
     for (size_t i = 0; i < numbers.size(); ++i) {
       v[i + 1] = numbers[i];
-      text.push_back(',');
+      text += ',';
       text += std::to_string(numbers[i]);
     }
     const int32_t check = StateCheckValue(seed, v, cards, [](int32_t s) { return ::RandSeed(s); });
     ScratchDir dir;
-    ScratchDir::Put(dir.File("Kestrel32.ini"),
-                    IniWith("Options=555,1,1,1,1,1,0,0,0,0,0,0,0,1,1,0\nState=" + std::to_string(check) + text + "\n"));
+    PutIni(dir, "Options=555,1,1,1,1,1,0,0,0,0,0,0,0,1,1,0\nState=" + std::to_string(check) + text + "\n");
     Session s(dir.Path());
     ASSERT_TRUE(s.record.HasPendingRecord()) << c.name;
     int waits = 0, first = -1;
-    s.host.onWait = [&](MatchController& m, int code) {
+    s.QuitWhen([&](int code) {
       if (first < 0) first = code;
-      if (++waits < 40) return false;  // play on for a while
-      m.NewMatch();
-      return true;
-    };
-    s.controller.PlayMatch();
+      return ++waits == 40;  // play on for a while
+    });
     EXPECT_FALSE(s.host.stuck) << c.name;
     EXPECT_EQ(first, c.firstWait) << c.name;
     EXPECT_EQ(waits, 40) << c.name;
@@ -388,9 +329,8 @@ TEST(MatchRecord, StatisticsNumbersThatDoNotFitGiveZero) {
   EXPECT_EQ(st.playerTally[1], 0);
   EXPECT_EQ(st.playerTally[2], 5);
   EXPECT_EQ(st.computerTally[8], 0);  // missing
-  EXPECT_EQ(st.winMargins[1], 0);
+  EXPECT_EQ(st.winMargins[1] + st.winMargins[3], 0);
   EXPECT_EQ(st.winMargins[2], 7);
-  EXPECT_EQ(st.winMargins[3], 0);
   const std::string one = Statistics1Text(st), two = Statistics2Text(st);
   EXPECT_EQ(std::count(one.begin(), one.end(), ','), 32);
   EXPECT_EQ(std::count(two.begin(), two.end(), ','), 43);

@@ -46,56 +46,48 @@ TEST(MatchRules, CaptionShowsTheMatchOnceAGameIsFinished) {
 }
 
 TEST(MatchRules, DiscardsMoveToTheEndKeepingOrder) {
-  std::string hand = "ABCDEF";
-  MoveDiscardsToEnd(hand, 4, 1);
-  EXPECT_EQ(hand, "ACDFBE");
-  hand = "ABCDEF";
-  MoveDiscardsToEnd(hand, 0, 5);
-  EXPECT_EQ(hand, "BCDEAF");
-  hand = "ABCDEF";
-  MoveDiscardsToEnd(hand, 2, 2);  // not two cards: unchanged
-  EXPECT_EQ(hand, "ABCDEF");
+  const std::pair<int, int> discards[] = {{4, 1}, {0, 5}, {2, 2}};  // the last is not two cards: unchanged
+  const char* hands[] = {"ACDFBE", "BCDEAF", "ABCDEF"};
+  for (int i = 0; i < 3; ++i) {
+    std::string hand = "ABCDEF";
+    MoveDiscardsToEnd(hand, discards[i].first, discards[i].second);
+    EXPECT_EQ(hand, hands[i]) << i;
+  }
 }
 
-int Word(int runs, int pairs, int fifteens, bool flush, bool five, bool nobs) {
-  return runs | pairs << 4 | fifteens << 7 | (five ? 1 << 11 : 0) | (flush ? 1 << 12 : 0) | (nobs ? 1 << 13 : 0);
-}
-
-TEST(HandBreakdown, SingleCombinations) {
-  EXPECT_EQ(HandBreakdownText(0, 0), "no points.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 0, 0, false, false, true), 1), "nobs for 1.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 0, 0, true, false, false), 4), "a flush for 4.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 0, 0, true, true, false), 5), "a flush for 5.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 0, 1, false, false, false), 2), "one fifteen for 2.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 0, 3, false, false, false), 6), "three fifteens for 6.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 1, 0, false, false, false), 2), "a pair for 2.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 2, 0, false, false, false), 4), "two pair for 4.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 3, 0, false, false, false), 6), "three of a kind for 6.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 6, 0, false, false, false), 12), "four of a kind for 12.");
-  EXPECT_EQ(HandBreakdownText(Word(3, 0, 0, false, false, false), 3), "a run of three for 3.");
-  EXPECT_EQ(HandBreakdownText(Word(4, 0, 0, false, false, false), 4), "a run of four for 4.");
-  EXPECT_EQ(HandBreakdownText(Word(5, 0, 0, false, false, false), 5), "a run of five for 5.");
-}
-
-TEST(HandBreakdown, MultipleRunsAndTotals) {
-  EXPECT_EQ(HandBreakdownText(Word(6, 1, 0, false, false, false), 8),
-            "a pair for 2 and two runs of three for 6 -- total 8 points.");
-  EXPECT_EQ(HandBreakdownText(Word(9, 3, 0, false, false, false), 15),
-            "three of a kind for 6 and three runs of three for 9 -- total 15 points.");
-  EXPECT_EQ(HandBreakdownText(Word(12, 2, 0, false, false, false), 16),
-            "two pair for 4 and four runs of three for 12 -- total 16 points.");
-  EXPECT_EQ(HandBreakdownText(Word(8, 1, 0, false, false, false), 10),
-            "a pair for 2 and two runs of four for 8 -- total 10 points.");
-  EXPECT_EQ(HandBreakdownText(Word(0, 1, 2, false, false, false), 6),
-            "two fifteens for 4 and a pair for 2 -- total 6 points.");
-  // A full house counts as two combinations; the last comma becomes "and".
-  EXPECT_EQ(HandBreakdownText(Word(0, 4, 1, false, false, false), 10),
-            "one fifteen for 2, a pair for 2 and three-of-a-kind for 6 -- total 10 points.");
-  // 5-5-5-J with the fifth five as starter, the jack of its suit.
-  EXPECT_EQ(HandBreakdownText(Word(0, 6, 8, false, false, true), 29),
-            "nobs for 1, eight fifteens for 16 and four of a kind for 12 -- total 29 points.");
-  EXPECT_EQ(HandBreakdownText(Word(3, 0, 1, true, true, true), 11),
-            "nobs for 1, a flush for 5, one fifteen for 2 and a run of three for 3 -- total 11 points.");
+// The wording of a hand's score from the engine's packed breakdown.
+TEST(HandBreakdown, EveryKindOfCombinationAndTotals) {
+  struct Case {
+    int runs, pairs, fifteens;
+    bool flush, five, nobs;
+    int total;
+    const char* text;
+  } cases[] = {
+      {0, 0, 0, false, false, false, 0, "no points."},
+      {0, 0, 0, true, false, false, 4, "a flush for 4."},
+      {0, 0, 3, false, false, false, 6, "three fifteens for 6."},
+      {0, 2, 0, false, false, false, 4, "two pair for 4."},
+      {4, 0, 0, false, false, false, 4, "a run of four for 4."},
+      {5, 0, 0, false, false, false, 5, "a run of five for 5."},
+      {6, 1, 0, false, false, false, 8, "a pair for 2 and two runs of three for 6 -- total 8 points."},
+      {9, 3, 0, false, false, false, 15, "three of a kind for 6 and three runs of three for 9 -- total 15 points."},
+      {12, 2, 0, false, false, false, 16, "two pair for 4 and four runs of three for 12 -- total 16 points."},
+      {8, 1, 0, false, false, false, 10, "a pair for 2 and two runs of four for 8 -- total 10 points."},
+      {0, 1, 2, false, false, false, 6, "two fifteens for 4 and a pair for 2 -- total 6 points."},
+      // A full house counts as two combinations; the last comma becomes "and".
+      {0, 4, 1, false, false, false, 10,
+       "one fifteen for 2, a pair for 2 and three-of-a-kind for 6 -- total 10 points."},
+      // 5-5-5-J with the fifth five as starter, the jack of its suit.
+      {0, 6, 8, false, false, true, 29,
+       "nobs for 1, eight fifteens for 16 and four of a kind for 12 -- total 29 points."},
+      {3, 0, 1, true, true, true, 11,
+       "nobs for 1, a flush for 5, one fifteen for 2 and a run of three for 3 -- total 11 points."},
+  };
+  for (const Case& c : cases) {
+    const int word = c.runs | c.pairs << 4 | c.fifteens << 7 | (c.five ? 1 << 11 : 0) | (c.flush ? 1 << 12 : 0) |
+                     (c.nobs ? 1 << 13 : 0);
+    EXPECT_EQ(HandBreakdownText(word, c.total), c.text);
+  }
 }
 
 }  // namespace

@@ -19,12 +19,7 @@ TEST(PegBoardGeometry, EveryScoreRoundTripsOnBothSides) {
 }
 
 TEST(PegBoardGeometry, DropsReadTheNearestHole) {
-  // Left edge on a hole's centre reads that hole.
-  for (int score : {0, 1, 17, 30, 31, 60}) {
-    const int column = ColumnOfDistance(score);
-    EXPECT_EQ(PegScoreAtPlace(HoleColumnX(column), 36), score);
-    EXPECT_EQ(PegScoreAtPlace(HoleColumnX(column), 27), 121 - score);
-  }
+  // (A peg on a hole reads that hole: the round trip above.)
   // On the divider (a gap column) the tie goes to the lower column.
   EXPECT_EQ(PegScoreAtPlace(265, 36), 30);
   EXPECT_EQ(PegScoreAtPlace(266, 36), 31);

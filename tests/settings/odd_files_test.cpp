@@ -1,54 +1,65 @@
 // Files that are not what they should be: FIFOs, devices, folders,
 // write-protected files, symbolic links, oversized card data files, and the
 // temporaries a killed write leaves behind. Whatever could block runs in a
-// child process under a time limit, so a fault fails the test instead of
-// hanging the suite.
+// child process under an alarm, so a fault fails the test instead of hanging
+// the suite.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <cerrno>
 #include <functional>
-#include <thread>
 
 #include "engine/osprey32.h"
 #include "game/card_source.h"
-#include "settings/ini_file.h"
 #include "game/regular_file.h"
-#include "settings/settings_file.h"
-#include "tests/support/scratch_dir.h"
+#include "settings/ini_file.h"
+#include "tests/settings/settings_rig.h"
 
-using namespace kestrel;
-using kestrel::testing::ScratchDir;
-
+namespace kestrel::testing {
 namespace {
 
-// Runs fn in a child process; true when it returned (with a true result)
-// within the time limit. A child still running then is killed.
-bool FinishesWithin(const std::function<bool()>& fn, int seconds = 5) {
-  pid_t pid = ::fork();
-  if (pid == 0) _exit(fn() ? 0 : 1);
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-  int status = 0;
-  while (::waitpid(pid, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, &status, 0);
-      return false;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+// Runs fn in a child process, which an alarm ends if it blocks, and hands
+// back the text fn returned ("blocked" when the alarm went off).
+std::string InChild(const std::function<std::string()>& fn, unsigned seconds = 5) {
+  int ends[2];
+  if (::pipe(ends) != 0) return "no pipe";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::alarm(seconds);
+    const std::string text = fn();
+    _exit(::write(ends[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
   }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  ::close(ends[1]);
+  std::string text;
+  char buffer[256];
+  for (ssize_t n; (n = ::read(ends[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(n));
+  ::close(ends[0]);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : "blocked";
 }
 
-std::string MakeFifo(const ScratchDir& dir, const std::string& name) {
-  std::string path = dir.File(name);
+std::string MakeFifo(const std::string& path) {
   EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
   return path;
+}
+
+std::string StatusName(FileStatus status) {
+  const char* names[] = {"ok", "missing", "not regular", "too large", "error"};
+  return names[static_cast<int>(status)];
+}
+
+// The kind, permissions and contents of whatever is at path.
+std::string Snapshot(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return "nothing";
+  if (S_ISFIFO(st.st_mode)) return "a FIFO";
+  if (S_ISDIR(st.st_mode)) return "a folder holding " + ScratchDir::Get(path + "/keep");
+  return "a file " + std::to_string(st.st_mode & 0777) + ": " + ScratchDir::Get(path);
 }
 
 }  // namespace
@@ -56,9 +67,9 @@ std::string MakeFifo(const ScratchDir& dir, const std::string& name) {
 TEST(RegularFile, OnlyPlainFilesAreOpenedAndNothingBlocks) {
   ScratchDir dir;
   ScratchDir::Put(dir.File("plain"), "abc");
-  const std::string fifo = MakeFifo(dir, "fifo");
+  const std::string fifo = MakeFifo(dir.File("fifo"));
   ASSERT_EQ(::symlink(dir.File("plain").c_str(), dir.File("link").c_str()), 0);
-  struct Case {
+  const struct {
     std::string path;
     FileStatus expected;
     std::string text;
@@ -72,16 +83,20 @@ TEST(RegularFile, OnlyPlainFilesAreOpenedAndNothingBlocks) {
       {"/dev/zero", FileStatus::kNotRegular, ""},
       {"/dev/null", FileStatus::kNotRegular, ""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.path);
-    EXPECT_TRUE(FinishesWithin([&] {
+  for (const auto& c : cases) {
+    const std::string outcome = InChild([&] {
       std::string text = "stale";
-      return ReadRegularFile(c.path, text, 100) == c.expected && text == c.text &&
-             CheckRegularFile(c.path) == c.expected;
-    }));
+      const FileStatus read = ReadRegularFile(c.path, text, 100);
+      return StatusName(read) + " '" + text + "', checked " + StatusName(CheckRegularFile(c.path));
+    });
+    EXPECT_EQ(outcome, StatusName(c.expected) + " '" + c.text + "', checked " + StatusName(c.expected)) << c.path;
   }
   // Appending never writes into a FIFO or a device, and creates a missing file.
-  EXPECT_TRUE(FinishesWithin([&] { return !AppendToRegularFile(fifo, "x") && !AppendToRegularFile("/dev/null", "x"); }));
+  EXPECT_EQ(InChild([&] {
+              const bool fifoTaken = AppendToRegularFile(fifo, "x");
+              return std::to_string(fifoTaken) + std::to_string(AppendToRegularFile("/dev/null", "x"));
+            }),
+            "00");
   EXPECT_TRUE(AppendToRegularFile(dir.File("new.log"), "one"));
   EXPECT_TRUE(AppendToRegularFile(dir.File("new.log"), "two"));
   EXPECT_EQ(ScratchDir::Get(dir.File("new.log")), "onetwo");
@@ -90,53 +105,68 @@ TEST(RegularFile, OnlyPlainFilesAreOpenedAndNothingBlocks) {
   EXPECT_EQ(text, "");
 }
 
-TEST(SettingsOddFiles, AFifoAsSettingsFileReadsAsEmptyAndIsNeverWritten) {
-  ScratchDir dir;
-  const std::string fifo = MakeFifo(dir, kIniFileName);
-  EXPECT_TRUE(FinishesWithin([&] {
-    SettingsFile file(dir.Path(), CommandLine(""));
-    int reports = 0;
-    file.SetWriteFailureHandler([&](const std::string&) { ++reports; });
-    bool ok = file.ReadIniString("Global", "Players").empty() && file.ReadIniInt("Global", "Sound") == 0;
-    ok = ok && !file.WriteIniString("Global", "Players", "A") && !file.WriteIniString("Global", "Players", "B");
-    file.BeginBatch();
-    file.WriteIniString("Global", "Players", "C");
-    ok = ok && !file.CommitBatch();
-    return ok && reports == 1;
-  }));
-  struct stat st {};
-  ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
-  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+// Puts `kind` where the settings file goes and returns what is in the way.
+std::string PutInTheWay(const std::string& kind, const std::string& ini) {
+  if (kind == "a FIFO") return MakeFifo(ini);
+  if (kind == "a folder") {
+    ::mkdir(ini.c_str(), 0755);
+    ScratchDir::Put(ini + "/keep", "mine");
+  } else if (kind == "a file as the user folder") {
+    const std::string config = ini.substr(0, ini.rfind('/'));
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    ScratchDir::Put(config + "/Kestrel", "mine");
+    return config + "/Kestrel";
+  } else {
+    ScratchDir::Put(ini, "[Global]\nPlayers=Ann\n");
+    if (kind == "a write-protected file") ::chmod(ini.c_str(), 0444);
+  }
+  return ini;
 }
 
-TEST(SettingsOddFiles, AWriteProtectedFileIsLeftAloneAndReportedOnce) {
-  ScratchDir dir;
-  const std::string path = dir.File(kIniFileName);
-  ScratchDir::Put(path, "[Global]\nPlayers=Ann\n");
-  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-  SettingsFile file(dir.Path(), CommandLine(""));
-  std::vector<std::string> reports;
-  file.SetWriteFailureHandler([&](const std::string& t) { reports.push_back(t); });
-  EXPECT_EQ(file.ReadIniString("Global", "Players"), "Ann");
-  EXPECT_FALSE(file.WriteIniString("Global", "Players", "Bob"));
-  file.BeginBatch();
-  file.WriteIniString("Global", "Players", "Cy");
-  EXPECT_FALSE(file.CommitBatch());
-  EXPECT_EQ(reports.size(), 1u);
-  EXPECT_NE(reports.at(0).find(path), std::string::npos);
-  EXPECT_EQ(ScratchDir::Get(path), "[Global]\nPlayers=Ann\n");
-  struct stat st {};
-  ASSERT_EQ(::stat(path.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0444u);
-  // Writing what is already there changes nothing and is no failure.
-  EXPECT_TRUE(IniFile(path).Write("Global", "Players", "Ann"));
+// Reads work where they can, every write fails, one report names the file,
+// whatever is in the way stays as it was and no temporary is left.
+TEST(SettingsOddFiles, AFileThatCannotBeReplacedIsLeftAloneAndReportedOnce) {
+  const struct {
+    const char* kind;
+    const char* players;  // what a read finds
+  } cases[] = {{"a FIFO", ""}, {"a write-protected file", "Ann"}, {"a folder", ""},
+               {"a failed rename (disk full)", "Ann"}, {"a file as the user folder", ""}};
+  for (const auto& c : cases) {
+    ScratchDir dir;
+    const std::string kind = c.kind, inTheWay = PutInTheWay(kind, dir.File(kIniFileName));
+    const std::string before = Snapshot(inTheWay);
+    const std::string outcome = InChild([&] {
+      SettingsFile file(dir.Path(), CommandLine(""), kind != "a file as the user folder");
+      if (kind == "a failed rename (disk full)")
+        file.SetRenameForTesting([](const char*, const char*) { return errno = ENOSPC, -1; });
+      std::string reports;
+      file.SetWriteFailureHandler([&](const std::string& text) {
+        reports += (reports.empty() ? "" : " and ") +
+                   (text.find(file.IniPath()) != std::string::npos ? "a report naming the file" : text);
+      });
+      const std::string read = file.ReadIniString("Global", "Players");
+      bool wrote = file.WriteIniString("Global", "Players", "Bob") || file.WriteIniString("Global", "Players", "Cy");
+      file.BeginBatch();
+      file.WriteIniString("Global", "Players", "Di");
+      wrote = file.CommitBatch() || wrote || !file.WriteFailed();
+      return "read '" + read + "', " + (wrote ? "a write succeeded" : "every write failed") + ", " + reports +
+             ", temporaries " + std::to_string(RemoveIniTemporaries(file.IniFolder()));
+    });
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(outcome,
+              "read '" + std::string(c.players) + "', every write failed, a report naming the file, temporaries 0")
+        << kind;
+    EXPECT_EQ(Snapshot(inTheWay), before) << kind;
+    // Writing what is already there changes nothing and is no failure.
+    EXPECT_TRUE(kind != "a write-protected file" || IniFile(inTheWay).Write("Global", "Players", "Ann"));
+  }
 }
 
 TEST(SettingsOddFiles, ASymbolicLinkIsWrittenThroughToItsTarget) {
   ScratchDir dir, elsewhere;
   const std::string target = elsewhere.File("real.ini");
   const std::string link = dir.File(kIniFileName);
-  struct Case {
+  const struct {
     const char* name;
     std::string linkText;  // what the link holds
     bool targetExists;
@@ -145,7 +175,7 @@ TEST(SettingsOddFiles, ASymbolicLinkIsWrittenThroughToItsTarget) {
       {"relative", "../" + elsewhere.Path().substr(elsewhere.Path().rfind('/') + 1) + "/real.ini", true},
       {"dangling", target, false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ::unlink(link.c_str());
     ::unlink(target.c_str());
@@ -182,83 +212,56 @@ TEST(SettingsOddFiles, OnlyOurOwnLeftoverTemporariesAreRemoved) {
   for (const char* n : ours) EXPECT_FALSE(ScratchDir::Exists(dir.File(n))) << n;
   for (const char* n : others) EXPECT_TRUE(ScratchDir::Exists(dir.File(n))) << n;
   EXPECT_TRUE(ScratchDir::Exists(dir.File(".Kestrel32.ini.folder")));
-  EXPECT_TRUE(ScratchDir::Exists(dir.File("Kestrel32.ini")));
   struct stat st {};
   EXPECT_EQ(::lstat(dir.File(".Kestrel32.ini.linkXX").c_str(), &st), 0);
 }
 
 namespace {
 
-struct Source {
-  Options options;
-  CardSource source{options, [](int32_t s) { return ::RandSeed(s); }};
-  std::vector<std::string> reversions;
-  explicit Source(const std::string& path) {
-    source.SetReversionHandler([this](const std::string& t) { reversions.push_back(t); });
-    options.intCardSource = 1;
-    options.strDataFile = path;
-  }
-};
+std::string Numbers(const std::string& cards) {
+  std::string out;
+  for (char card : cards) out += std::to_string(static_cast<int>(card)) + " ";
+  return out;
+}
 
-// The deal the default sequence gives from the seed.
-std::string DefaultDeal(int32_t seed, int n) {
-  Options o;
-  o.lngSeedOrPointer = seed;
-  CardSource s(o, [](int32_t v) { return ::RandSeed(v); });
-  return s.DrawCards(n);
+// The cards dealt from the pointer, the card source after the deal and the
+// reversions reported.
+std::string Deal(const std::string& path, int32_t pointer, int16_t cardSource) {
+  Options options;
+  options.intCardSource = cardSource;
+  options.strDataFile = path;
+  options.lngSeedOrPointer = pointer;
+  CardSource source(options, [](int32_t s) { return ::RandSeed(s); });
+  std::string reversions;
+  source.SetReversionHandler([&](const std::string& text) { reversions += ", " + text; });
+  const std::string cards = Numbers(source.DrawCards(13));
+  return cards + "source " + std::to_string(options.intCardSource) + reversions;
 }
 
 }  // namespace
 
 TEST(CardDataOddFiles, UnusableFilesFallBackToTheDefaultSequenceWithoutWaiting) {
   ScratchDir dir;
-  const std::string fifo = MakeFifo(dir, "cards.fifo");
-  const std::string big = dir.File("big.bin");
-  {
-    int fd = ::open(big.c_str(), O_WRONLY | O_CREAT, 0600);
-    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(CardSource::kMaxDataFileSize) + 1), 0);  // sparse
+  const std::string big = dir.File("big.bin"), zeros = dir.File("zeros.bin");
+  for (const auto& [path, extra] : {std::pair{big, 1}, std::pair{zeros, 0}}) {  // sparse files
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(CardSource::kMaxDataFileSize) + extra), 0);
     ::close(fd);
   }
-  for (const std::string& path : {fifo, std::string("/dev/zero"), big, dir.Path()}) {
-    SCOPED_TRACE(path);
-    EXPECT_TRUE(FinishesWithin([&] {
-      Source s(path);
-      s.options.lngSeedOrPointer = 5;
-      // Nothing is read: the default sequence from the pointer as the seed.
-      return s.source.DrawCards(13) == DefaultDeal(5, 13) && s.options.intCardSource == 0 &&
-             s.reversions == std::vector<std::string>{ReversionText(true)} && s.source.DataFileLength() == 0;
-    }));
-  }
+  // Nothing is read: the default sequence from the pointer as the seed.
+  const std::string nothingRead = Deal("", 5, 0) + ", " + ReversionText(true);
+  for (const std::string& path : {MakeFifo(dir.File("cards.fifo")), std::string("/dev/zero"), big, dir.Path()})
+    EXPECT_EQ(InChild([&] { return Deal(path, 5, 1); }), nothingRead) << path;
+
+  // A file of zeros at the size limit: every byte is the Ace of the first
+  // suit, so one Ace, then the end of the file, then the default sequence
+  // from one past the file's length, promptly.
+  Options options;
+  options.lngSeedOrPointer = static_cast<int32_t>(CardSource::kMaxDataFileSize) + 1;
+  std::string expected(1, '\0');
+  for (char c : CardSource(options, [](int32_t s) { return ::RandSeed(s); }).DrawCards(13))
+    if (c != 0 && expected.size() < 13) expected += c;
+  EXPECT_EQ(InChild([&] { return Deal(zeros, 1, 1); }, 20), Numbers(expected) + "source 0, " + ReversionText(false));
 }
 
-TEST(CardDataOddFiles, AFileOfZeroBytesAtTheSizeLimitDealsDistinctCardsPromptly) {
-  ScratchDir dir;
-  const std::string zeros = dir.File("zeros.bin");
-  {
-    int fd = ::open(zeros.c_str(), O_WRONLY | O_CREAT, 0600);
-    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(CardSource::kMaxDataFileSize)), 0);
-    ::close(fd);
-  }
-  // Every byte is the Ace of the first suit: one Ace, then the end of the
-  // file, then the default sequence from one past the file's length.
-  EXPECT_TRUE(FinishesWithin([&] {
-    Source s(zeros);
-    const std::string deal = s.source.DrawCards(13);
-    const int32_t next = static_cast<int32_t>(CardSource::kMaxDataFileSize) + 1;
-    std::string expected(1, '\0');
-    for (char c : DefaultDeal(next, 13))
-      if (c != 0 && expected.size() < 13) expected += c;
-    return deal == expected && s.reversions == std::vector<std::string>{ReversionText(false)};
-  }, 20));
-}
-
-// Found by the settings fuzz target: a value holding a stray carriage return
-// read back longer than it was written, so a saved path changed on every
-// save. The reader now ends the value there, as the writer does.
-TEST(SettingsOddFiles, AStrayCarriageReturnEndsAValueForReadingAndWriting) {
-  const std::string text = "[Ann]\r\nDataFile=/tmp/s=8\rJLogFile=x \r\nOptions=1\r\n";
-  EXPECT_EQ(FindIniValue(text, "Ann", "DataFile").value_or("?"), "/tmp/s=8");
-  const std::string written = SetIniValue(text, "Ann", "DataFile", "/tmp/s=8\rJLogFile=x");
-  EXPECT_EQ(FindIniValue(written, "Ann", "DataFile").value_or("?"), "/tmp/s=8");
-  EXPECT_EQ(FindIniValue(written, "Ann", "Options").value_or("?"), "1");
-}
+}  // namespace kestrel::testing

@@ -1,21 +1,24 @@
-// The statistics report against checked-in expected texts, the session
-// settings lines, the log tail, and appending the report to the log.
+// The statistics report against checked-in expected texts, appending it to
+// the log, the log tail, the tallies and game-end buckets behind it, and the
+// match-start log record.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "game/host.h"
 #include "settings/options.h"
 #include "settings/session_settings.h"
 #include "stats/activity_log.h"
+#include "stats/log_records.h"
 #include "stats/log_tail.h"
+#include "stats/statistics.h"
 #include "stats/statistics_report.h"
+#include "tests/support/linked_engine.h"
 #include "tests/support/scratch_dir.h"
 
-namespace kestrel {
+namespace kestrel::testing {
 namespace {
-
-using testing::ScratchDir;
 
 // The fixtures are kept with LF line ends; the report's are CR LF (a bare CR
 // or LF in the report makes the comparison fail).
@@ -42,7 +45,7 @@ Statistics FilledTables(int scale) {
 }
 
 TEST(StatisticsReport, MatchesFixtures) {
-  struct Case {
+  const struct {
     const char* fixture;
     std::string player;
     int16_t games, playerPoints, computerPoints;
@@ -51,8 +54,7 @@ TEST(StatisticsReport, MatchesFixtures) {
     int scale;
     int32_t seed;
     bool locked;
-  };
-  const Case cases[] = {
+  } cases[] = {
       // A short name, a negative differential, an odd title (53) whose half
       // spare room 6.5 goes down to 6, a game in progress.
       {"report_short_name.txt", "Bob", 7, 10, 12, -37, 64, 88, 1, 13896, true},
@@ -60,7 +62,7 @@ TEST(StatisticsReport, MatchesFixtures) {
       // goes up to 8, the last game just won.
       {"report_eight_letters.txt", "Lancelot", 12, 4, 9, 0, 121, 97, 2, -5, false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.fixture);
     GameState state;
     state.intGamesPlayed = c.games;
@@ -71,24 +73,17 @@ TEST(StatisticsReport, MatchesFixtures) {
     state.intComputerScore = c.computerScore;
     Options options;
     if (c.locked) {
-      options.intLogLevel = 1;
+      ASSERT_TRUE(ParseOptionsRecord("0,1,1,1,1,0,0,2,0,0,1,1,0,1,1,0", options));  // penalty, card source, log
       options.strLogFile = "/home/bob/Bob.log";
-      options.intPenalty = 2;
-      options.intCardSource = 1;
       options.strDataFile = "/home/bob/cards.bin";
-      options.blnSort = false;
     } else {
+      ASSERT_TRUE(ParseOptionsRecord("0,1,1,1,1,1,3,0,0,0,0,0,2,2,2,2", options));  // weights, looks, sounds
+      options.strWinSound = "/tmp/tada.wav";
+      options.strPatterFile = "/tmp/patter.txt";
+      options.strCardBackFile = "/tmp/back.bmp";
       state.intUseAltLibrary = 2;
       state.blnAllowMultipleInstances = true;
       state.blnAllowCtrlF10 = true;
-      options.intSounds = 2;
-      options.strWinSound = "/tmp/tada.wav";
-      options.intPatter = 2;
-      options.strPatterFile = "/tmp/patter.txt";
-      options.intDeckStyle = 2;
-      options.strCardBackFile = "/tmp/back.bmp";
-      options.intWeights = 3;
-      options.intBackgroundIndex = 2;
     }
     Statistics stats = FilledTables(c.scale);
     stats.initialSeed = c.seed;
@@ -98,6 +93,8 @@ TEST(StatisticsReport, MatchesFixtures) {
   }
 }
 
+// Nothing played yet: zero rows without dividing by zero, "+0", the seed
+// and the settings.
 TEST(StatisticsReport, ZeroStatisticsForMoonBeam) {
   Options options;
   options.lngSeedOrPointer = 13896;
@@ -105,67 +102,58 @@ TEST(StatisticsReport, ZeroStatisticsForMoonBeam) {
   Statistics stats;
   stats.initialSeed = 13896;
   const std::string report = StatisticsReport(state, stats, "MoonBeam", SessionSettingsText(options, state, false));
-  const std::string head =
-      " ********************************************************************\r\n"
-      " *        Games: 0  Match Score: 0/0  Point Differential: +0        *\r\n"
-      " ********************************************************************\r\n";
-  EXPECT_EQ(report.substr(0, head.size()), head);
-  EXPECT_NE(report.find("\r\n MoonBeam:    0    0   0.00  0.00  0.00   0.00  0.00      0 missed\r\n"),
-            std::string::npos);
-  EXPECT_NE(report.find("\r\n Computer:    0    0   0.00  0.00  0.00   0.00  0.00      0 taken\r\n"),
-            std::string::npos);
-  EXPECT_NE(report.find(" Also included are any completed hands from game in progress.\r\n"), std::string::npos);
-  EXPECT_NE(report.find(" Initial match seed (or file pointer, if applicable): 13896\r\n"
-                        " Current session settings follow.\r\n\r\n Hints (Mouse Icon): On\r\n"),
-            std::string::npos);
+  EXPECT_EQ(report, Fixture("report_zero_moonbeam.txt"));
 }
 
 // A host that answers the question and records the boxes it was shown.
 class AnsweringHost : public NullHost {
  public:
   explicit AnsweringHost(bool yes) : yes_(yes) {}
-  bool MessageBox(const std::string& text, const std::string& title, MessageIcon icon) override {
+  bool MessageBox(const std::string& text, const std::string&, MessageIcon icon) override {
     boxes.push_back(text);
-    titles.push_back(title);
     icons.push_back(icon);
     return icon == MessageIcon::Question ? yes_ : true;
   }
-  std::vector<std::string> boxes, titles;
+  void OptionsChanged() override { ++changes; }
+  std::vector<std::string> boxes;
   std::vector<MessageIcon> icons;
+  int changes = 0;
 
  private:
   bool yes_;
 };
 
+// The one-shot append goes through the activity log, so its failures are the log's.
 TEST(AppendStatistics, AsksThenAppendsWhateverTheLevel) {
   ScratchDir dir;
   const struct { bool yes; int16_t level; const char* file; bool written; } cases[] = {
-      {true, 0, "a.log", true}, {false, 2, "b.log", false},
+      {true, 0, "a.log", true}, {false, 2, "b.log", false}, {true, 1, "new/folder/c.log", true},
       {true, 0, "plain/a.log", false}, {true, 2, "plain/b.log", false},
   };
   ScratchDir::Put(dir.File("plain"), "");  // a file where the log folder would be
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
     Options options;
     options.intLogLevel = c.level;
     options.strLogFile = dir.File(c.file);
     AnsweringHost host(c.yes);
     ActivityLog log(options, host);
-    EXPECT_EQ(AppendStatisticsToLog(host, log, options.strLogFile, "REPORT\r\n"), c.written) << c.file;
+    EXPECT_EQ(AppendStatisticsToLog(host, log, options.strLogFile, "REPORT\r\n"), c.written);
     ASSERT_GE(host.boxes.size(), 1u);
     EXPECT_EQ(host.icons[0], MessageIcon::Question);
-    EXPECT_EQ(host.titles[0], "Kestrel");
-    EXPECT_EQ(host.boxes[0], "Append statistics to " + options.strLogFile +
-                                 "?\r\rLog file name may be changed under Options/Activity\r"
-                                 "Log/Log File Name.  This is a one-shot save.  Other\r"
-                                 "logging (if enabled) takes place automatically.");
-    EXPECT_EQ(ScratchDir::Exists(options.strLogFile), c.written);
-    if (c.yes && !c.written) {
-      // The log failure box, with "Logging disabled." only when logging was on.
-      ASSERT_EQ(host.boxes.size(), 2u);
-      EXPECT_EQ(host.boxes[1], "Problem writing to log file:\r\r" + options.strLogFile +
-                                   (c.level != 0 ? "\r\rLogging disabled." : ""));
-      EXPECT_EQ(options.intLogLevel, 0);
-    }
+    EXPECT_EQ(host.boxes[0].rfind("Append statistics to " + options.strLogFile + "?\r\r", 0), 0u);
+    EXPECT_EQ(ScratchDir::Exists(options.strLogFile) ? ScratchDir::Get(options.strLogFile) : "none",
+              c.written ? "REPORT\r\n" : "none");
+    const bool failed = c.yes && !c.written;
+    // A failure switches logging off and says so, with "Logging disabled."
+    // only when logging was on.
+    EXPECT_EQ(host.changes, failed && c.level != 0 ? 1 : 0);
+    ASSERT_EQ(host.boxes.size(), failed ? 2u : 1u);
+    if (!failed) continue;
+    EXPECT_EQ(host.boxes[1], "Problem writing to log file:\r\r" + options.strLogFile +
+                                 (c.level != 0 ? "\r\rLogging disabled." : ""));
+    EXPECT_EQ(host.icons[1], MessageIcon::Critical);
+    EXPECT_EQ(options.intLogLevel, 0);
   }
 }
 
@@ -182,34 +170,93 @@ std::string LogOfGames(size_t bytes) {
 
 TEST(LogTail, ShowsTheTailFromAGameHeader) {
   ScratchDir dir;
-  const std::string big = LogOfGames(20 * 1024);
-  ScratchDir::Put(dir.File("big.log"), big);
-  const std::string tail = LogTail(dir.File("big.log"));
+  const std::string big = LogOfGames(20 * 1024), small = LogOfGames(5 * 1024), tail = " Tail of log file:\r\n";
   const std::string last = big.substr(big.size() - 8192);
   const size_t header = last.find("\r\n Game ");
   ASSERT_NE(header, std::string::npos);
   EXPECT_GT(header, 0u);  // the raw tail begins inside a game
-  EXPECT_EQ(tail, " Tail of log file:\r\n" + last.substr(header));
-
-  const std::string small = LogOfGames(5 * 1024);
-  ScratchDir::Put(dir.File("small.log"), small);
-  EXPECT_EQ(LogTail(dir.File("small.log")), " Tail of log file:\r\n" + small);
-
-  // Exactly the limit without a header: shown whole.
-  ScratchDir::Put(dir.File("plain.log"), std::string(8192, 'x'));
-  EXPECT_EQ(LogTail(dir.File("plain.log")), " Tail of log file:\r\n" + std::string(8192, 'x'));
-  ScratchDir::Put(dir.File("empty.log"), "");
-  EXPECT_EQ(LogTail(dir.File("empty.log")), " Tail of log file:\r\n");
-}
-
-TEST(LogTail, MissingAndUnreadableFiles) {
-  ScratchDir dir;
-  EXPECT_EQ(LogTail(dir.File("none.log")), " No log file to display.\r\n");
-  EXPECT_EQ(LogTail(""), " No log file to display.\r\n");
   // A folder where the log should be cannot be read as a file, not even by root.
   std::filesystem::create_directory(dir.File("folder.log"));
-  EXPECT_EQ(LogTail(dir.File("folder.log")), " Problem reading " + dir.File("folder.log") + ".\r\n");
+  const struct {
+    const char* file;  // "": no log file chosen
+    std::optional<std::string> text;  // none: not written
+    std::string shown;
+  } cases[] = {
+      {"big.log", big, tail + last.substr(header)},
+      {"small.log", small, tail + small},
+      {"plain.log", std::string(8192, 'x'), tail + std::string(8192, 'x')},  // the limit, no header: whole
+      {"empty.log", "", tail},
+      {"none.log", std::nullopt, " No log file to display.\r\n"},
+      {"", std::nullopt, " No log file to display.\r\n"},
+      {"folder.log", std::nullopt, " Problem reading " + dir.File("folder.log") + ".\r\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string path = *c.file ? dir.File(c.file) : "";
+    if (c.text) ScratchDir::Put(path, *c.text);
+    EXPECT_EQ(LogTail(path), c.shown) << c.file;
+  }
+}
+
+TEST(Statistics, GameEndBuckets) {
+  const struct {
+    bool computerWon;
+    int16_t loserScore;
+    int marginIndex;
+    int hands, handsIndex;
+  } cases[] = {
+      {false, 90, 7, 5, 1},     // won by 31: the "-35" column; 5 hands or fewer
+      {true, 120, 14, 13, 18},  // the computer by 1: its "1-5" column; 13 hands or more
+      {false, 61, 12, 6, 2},    // 56-60
+      {false, 60, 13, 12, 8},   // 61 or more
+      {true, 0, 26, 40, 18},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.loserScore) + (c.computerWon ? " computer won" : " player won"));
+    EXPECT_EQ(WinMarginIndex(c.computerWon, c.loserScore), c.marginIndex);
+    EXPECT_EQ(HandsPerGameIndex(c.computerWon, c.hands), c.handsIndex);
+    Statistics stats;
+    RecordGameEnd(stats, c.computerWon, c.loserScore, c.hands);
+    EXPECT_EQ(stats.winMargins[c.marginIndex], 1);
+    EXPECT_EQ(stats.handsPerGame[c.handsIndex], 1);
+    ResetStatistics(stats);
+    EXPECT_EQ(stats.winMargins[c.marginIndex], 0);
+  }
+}
+
+TEST(Statistics, TalliesByCategoryAndRole) {
+  Statistics s;
+  StartHandTallies(s, true);
+  EXPECT_EQ(s.playerTally[kTallyDealt], 1);
+  EXPECT_EQ(s.computerTally[kTallyPone], 1);
+  TallyPoints(s, true, true, 2, kScoreHeels, 0);
+  TallyPoints(s, true, true, 3, kScorePlay, 0);
+  TallyPoints(s, true, true, 1, kScoreGo, 0);
+  TallyPoints(s, true, true, 8, kScoreHand, -4);
+  TallyPoints(s, true, true, 5, kScoreCrib, 0);
+  TallyPoints(s, true, false, 4, kScorePenalty, 0);
+  TallyPoints(s, true, false, 2, kScorePlay, 0);
+  TallyPoints(s, true, false, 12, kScoreHand, 0);
+  EXPECT_EQ(s.playerTally[kTallyPegAsDealer], 6);
+  EXPECT_EQ(s.playerTally[kTallyHandAsDealer], 8);
+  EXPECT_EQ(s.playerTally[kTallyCrib], 5);
+  EXPECT_EQ(s.playerTally[kTallyMissedOrReceived], -4);
+  EXPECT_EQ(s.computerTally[kTallyPegAsPone], 2);
+  EXPECT_EQ(s.computerTally[kTallyHandAsPone], 12);
+  EXPECT_EQ(s.computerTally[kTallyMissedOrReceived], 4);
+  CommitHandTallies(s);
+  CommitHandTallies(s);
+  EXPECT_EQ(s.playerTotals[kTallyDealt], 2);
+  EXPECT_EQ(s.computerTotals[kTallyHandAsPone], 24);
+}
+
+TEST(LogRecords, MatchStartWithCutsOrIgnored) {
+  std::string record = MatchStartHead("MoonBeam", 13896);
+  record += MatchCutText(Cards("7s")[0], Cards("7h")[0]);
+  record += MatchCutText(Cards("As")[0], Cards("Kd")[0]);
+  EXPECT_EQ(MatchStartRecord(record), "\r\n Seed/Pointer for match with MoonBeam: 13896  Cut(s): 7s7h AsKd \r\n\r\n");
+  EXPECT_EQ(MatchStartRecord(MatchStartHead("Ann", -5) + "Ignored"),
+            "\r\n Seed/Pointer for match with Ann: -5  Cut(s): Ignored \r\n\r\n");
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace kestrel::testing
