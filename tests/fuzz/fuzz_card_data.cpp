@@ -6,21 +6,11 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/osprey32.h"
 #include "game/card_source.h"
-
-extern "C" void KestrelEngineReport(const char*, const char*) {}
-
-namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
+#include "tests/fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 5) return 0;

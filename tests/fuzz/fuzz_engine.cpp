@@ -4,16 +4,13 @@
 // Results are checked against the plain reference scorers: a valid hand
 // scores what the reference says, anything else is -1.
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "engine/osprey32.h"
 #include "engine/scoring.h"
 #include "tests/support/reference_score.h"
-
-// Bad arguments are reported here instead of on standard error.
-extern "C" void KestrelEngineReport(const char*, const char*) {}
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 
@@ -39,10 +36,6 @@ bool ValidCards(const unsigned char* c, int n) {
     seen |= uint64_t{1} << c[i];
   }
   return true;
-}
-
-void Check(bool ok) {
-  if (!ok) std::abort();
 }
 
 bool ScoreOk(int16_t s) { return static_cast<uint16_t>(s) <= 120; }

@@ -3,18 +3,10 @@
 // asked for, 16-bit fields stay in range, and an options record written back
 // reads as the same options.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "settings/options.h"
-
-namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
+#include "tests/fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

@@ -3,16 +3,12 @@
 // cleaning it again changes nothing. The recent-player menu built from the
 // same text as a stored list never holds an empty name.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "settings/player_name.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
 
 bool Allowed(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'; }
 

@@ -11,12 +11,9 @@
 #include "settings/profile.h"
 #include "game/regular_file.h"
 #include "settings/settings_file.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
 
 std::string Folder() {
   // In memory where possible: every save syncs the file to disk.

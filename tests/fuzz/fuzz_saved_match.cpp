@@ -3,7 +3,6 @@
 // whose check value is made to fit is taken up, replays a bounded number of
 // values, and writes back a State that parses again.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "engine/osprey32.h"
@@ -11,14 +10,9 @@
 #include "game/match_record.h"
 #include "settings/options.h"
 #include "stats/statistics.h"
-
-extern "C" void KestrelEngineReport(const char*, const char*) {}
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
 
 std::string Line(std::string& rest) {
   const size_t end = rest.find('\n');

@@ -2,16 +2,12 @@
 // set in it must read back as written, and every other key of the file reads
 // as it did before.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "settings/ini_file.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
 
 // A name the program itself would use: letters and digits only.
 std::string Name(const uint8_t*& p, const uint8_t* end) {

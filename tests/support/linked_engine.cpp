@@ -1,18 +1,11 @@
 // Test decisions and deals on the directly linked engine.
 #include "tests/support/linked_engine.h"
 
-#include <algorithm>
-#include <cstring>
-#include <sstream>
-
 #include "engine/osprey32.h"
 #include "game/cards.h"
+#include "tests/support/card_string.h"
 
 namespace kestrel::testing {
-
-namespace {
-void* LinkedExport(const char* name);
-}  // namespace
 
 namespace {
 void* LinkedExport(const char* name) {
@@ -70,18 +63,7 @@ std::string ScriptedDeal::DrawCards(int n) {
   return out;
 }
 
-std::string Cards(const std::string& text) {
-  std::string out;
-  std::istringstream in(text);
-  std::string word;
-  while (in >> word) {
-    const char* r = std::strchr(kRankLetters, word[0]);
-    const char* s = std::strchr(kSuitLetters, word[1]);
-    if (!r || !s) continue;
-    out += static_cast<char>((s - kSuitLetters) * 13 + (r - kRankLetters));
-  }
-  return out;
-}
+std::string Cards(const std::string& text) { return kestrel::test::CardString(text); }
 
 std::string DealOf(const std::string& pone6, const std::string& dealer6, const std::string& starter) {
   const std::string p = Cards(pone6), d = Cards(dealer6), st = Cards(starter);

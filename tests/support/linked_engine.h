@@ -56,7 +56,7 @@ class ScriptedDeal : public SeededDeal {
   std::deque<std::string> queued_;
 };
 
-// Cards from text: "5h Js Qd" (ranks "A23456789TJQK", suits "schd").
+// Cards from text: "5h Js Qd" (as kestrel::test::CardString).
 std::string Cards(const std::string& text);
 // A 13-card deal in drawing order from the pone's six, the dealer's six and
 // the starter.

@@ -54,8 +54,7 @@ void ScriptedHost::PumpEvents(bool) {
     c.NewMatch();
     return;
   }
-  if ((stopAfterGames >= 0 && c.State().intGamesPlayed >= stopAfterGames && code != kWaitContinue) ||
-      (abandonAtWait && code == abandonAtWait)) {
+  if (stopAfterGames >= 0 && c.State().intGamesPlayed >= stopAfterGames && code != kWaitContinue) {
     c.NewMatch();
     return;
   }

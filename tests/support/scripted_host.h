@@ -30,8 +30,6 @@ class ScriptedHost : public NullHost {
   // At the first wait (other than a Continue) after this many games are
   // finished, New Match: the last game's end is acknowledged first.
   int stopAfterGames = -1;
-  // New Match at the first wait of this code (0: never).
-  int abandonAtWait = 0;
 
   // The default user: the correct answer to any wait.
   static void AnswerCorrectly(MatchController& c, int waitState);

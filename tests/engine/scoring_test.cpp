@@ -1,5 +1,7 @@
-// Hand scoring at the show through ScoreHand and ParseHand: each hand is
-// worked out by hand, and the breakdown word must agree with the total.
+// Scoring through the exports, each case worked out by hand: hands at the
+// show through ScoreHand and ParseHand (the breakdown word must agree with
+// the total), and the points the last card of a count earns through
+// ScorePegPlay.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -88,6 +90,44 @@ TEST(HandScoreInternal, EmptySlotNeverScores) {
                                      osprey::CardByteOf(31), osprey::kEmptySlot,
                                      osprey::CardByteOf(33)};  // 2h 4h 6h -- 8h
   EXPECT_EQ(osprey::ScoreShowTotal(flush, false), 0);
+}
+
+struct PegCase {
+  const char* cards;  // the current count, oldest first
+  int points;
+  const char* why;
+};
+
+TEST(PegScore, LastCardOfTheCount) {
+  const PegCase cases[] = {
+      {"7s 8c", 2, "fifteen"},
+      {"Ks Qc Th As", 2, "thirty-one"},
+      {"7s 7c", 2, "a pair only, count 14"},
+      {"7s 6c 2h", 2, "fifteen, no run"},
+      {"Ks Qc 9h", 0, "nothing"},
+      {"9s Ks 6c 6h", 4, "31 and a pair"},
+      {"5s 5c 5h", 8, "pair royal on 15"},
+      {"5s 5c 5h 5d", 12, "double pair royal on 20"},
+      {"3s 4c 4h", 2, "the pair, not a run"},
+      {"3s 4c 5h 4d", 0, "no pair (a 5 between), no run (repeated rank)"},
+      {"4s 4c 5h 6d", 3, "the run 4-5-6 behind a pair"},
+      {"4s 2c 3h", 3, "a run in any order"},
+      {"4s 2c 3h 5d 6s", 5, "a run of five"},
+      {"4s 5c 6h", 5, "run of three on 15"},
+      {"9s 5c 4h 6d", 3, "the unrelated 9 is not part of it"},
+      {"7h As 3c 2h 5d 4s 6c", 7, "a run of seven"},
+      {"Qs Kc Ah", 0, "Ace low only"},
+      {"Ah Qs Kc Jd", 5, "31 and the run J-Q-K, not the Ace"},
+      {"", 0, "no card"},
+      {"5s", 0, "one card"},
+  };
+  for (const PegCase& c : cases) {
+    const std::string s = CardString(c.cards);
+    EXPECT_EQ(ScorePegPlay(reinterpret_cast<const unsigned char*>(s.data()), static_cast<int16_t>(s.size())),
+              c.points)
+        << c.cards << ": " << c.why;
+  }
+  EXPECT_EQ(ScorePegPlay(nullptr, 0), 0);
 }
 
 }  // namespace

@@ -1,30 +1,45 @@
-// The discard choice: the position weight and its fixed-point power, the
-// known decisions and the sure-count and tie rules. (The invariants over
-// random hands are in decision_library_test.)
+// The engine's choice rules below its exports. The discard: the position
+// weight and its fixed-point power, the sure-count, widest-spread and tie
+// rules. The pegging card: the opponent model and the aggression. (Known
+// decisions and the invariants over random hands and positions are in
+// decision_library_test.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstring>
-#include <memory>
 #include <string>
 
 #include "engine/crib_tables.h"
 #include "engine/fixed_point.h"
+#include "engine/opponent_hands.h"
 #include "engine/osprey32.h"
+#include "engine/peg_choice.h"
+#include "engine/peg_history.h"
+#include "engine/peg_rank_weights.h"
+#include "engine/peg_search.h"
 #include "engine/position_weight.h"
+#include "engine/scoring.h"
 #include "tests/support/card_string.h"
+#include "tests/support/guarded_bytes.h"
 #include "tests/support/random_pegging.h"
 
 using kestrel::test::CardString;
 
 namespace {
 
-// Calls the export with the hand in a heap buffer of exactly six bytes.
+// The engine's discard word for six card numbers placed at a page edge.
 int CallDiscard(const std::string& hand, int dealerScore, int poneScore) {
-  auto bytes = std::make_unique<unsigned char[]>(6);
-  std::memcpy(bytes.get(), hand.data(), 6);
+  static kestrel::test::GuardedBytes guard;
   return static_cast<uint16_t>(
-      Discard(bytes.get(), static_cast<int16_t>(dealerScore), static_cast<int16_t>(poneScore)));
+      Discard(guard.Place(hand), static_cast<int16_t>(dealerScore), static_cast<int16_t>(poneScore)));
+}
+
+// Engine card bytes of written cards.
+std::basic_string<uint8_t> Bytes(const std::string& written) {
+  std::basic_string<uint8_t> out;
+  for (char c : CardString(written)) out.push_back(osprey::CardByteOf(static_cast<unsigned char>(c)));
+  return out;
 }
 
 int Spread(const std::string& hand, int choice) {
@@ -94,14 +109,6 @@ TEST(FixedPoint, LogarithmAndExponentialInverseEachOther) {
     EXPECT_NEAR(static_cast<double>(osprey::NegLog2Mantissa(m)), want, 8.0) << m;
     EXPECT_NEAR(static_cast<double>(osprey::Exp2Neg(osprey::NegLog2Mantissa(m))), m, 8.0) << m;
   }
-}
-
-TEST(Discard, ReferenceDecisions) {
-  EXPECT_EQ(CallDiscard(CardString("3h Th Jd 4h Kd 7h"), 120, 90), 0x3142);
-  EXPECT_EQ(CallDiscard(CardString("Qs 7h 5h 2d Ad Kd"), 30, 118), 0x4330);
-  EXPECT_EQ(CallDiscard(CardString("3d 5c Ah Th 6s 7d"), 100, 110), 0x3232);
-  EXPECT_EQ(CallDiscard(CardString("Kc 7s 6c Qc 5s 2s"), 0, 90), 0x3030);
-  EXPECT_EQ(CallDiscard(CardString("5d Qc 5h Kh 6s Ah"), 0, 30), 0x5454);
 }
 
 TEST(Discard, DealerAt120KeepsTheWidestSpread) {
@@ -174,5 +181,105 @@ TEST(Discard, EqualCandidatesGoToTheEarlierPositions) {
       ASSERT_LE(order(choice), order(mirror(choice))) << n;
     }
   }
+}
+
+TEST(OpponentModel, PlayedRanksSelectTheMultisetsThatContainThem) {
+  // Only K-K-5-5 weighs: after a played 5 it adds twice to K and once to 5.
+  static uint16_t table[osprey::kRankMultisets];
+  table[osprey::RankMultisetIndex(13, 13, 5, 5)] = 7;
+  table[osprey::RankMultisetIndex(13, 13, 13, 13)] = 1000;  // holds no 5
+  uint32_t sums[16] = {};
+  const int played[] = {5};
+  osprey::AddKeptRankSums(table, played, 1, sums);
+  EXPECT_EQ(sums[13], 14u);
+  EXPECT_EQ(sums[5], 7u);
+  for (int r = 1; r <= 12; ++r) {
+    if (r != 5) {
+      EXPECT_EQ(sums[r], 0u) << r;
+    }
+  }
+}
+
+TEST(OpponentModel, ThreeOfASuitHalvesTheRanksWhoseCardOfThatSuitIsKnown) {
+  // The same ranks, once all hearts and once mixed; the mover dealt.
+  const auto weights = [](const std::string& written) {
+    const auto cards = Bytes(written);
+    const auto h = osprey::ReplayPegging(cards.data(), static_cast<int>(cards.size()), 2, true, false);
+    std::array<uint8_t, 16> w{};
+    osprey::OpponentRankWeights(cards.data(), static_cast<int>(cards.size()), h, true, w.data());
+    return w;
+  };
+  // Opponent (pone) plays 2, 9, 4; the mover played K, 3 in between (28).
+  const auto flush = weights("Ks 3s Qd 6c Jc Ts 8h 2h 9h 4h");
+  const auto mixed = weights("Ks 3s Qd 6c Jc Ts 8h 2c 9d 4h");
+  // Known hearts: 8, and the played 2, 9, 4 (whose weights the plays
+  // themselves change afterwards, so they are left out here).
+  for (int r = 1; r <= 13; ++r) {
+    if (r == 2 || r == 9 || r == 4) continue;
+    if (r == 8) {
+      EXPECT_EQ(flush[r], (mixed[r] + 1) / 2) << r;
+    } else {
+      EXPECT_EQ(flush[r], mixed[r]) << r;
+    }
+  }
+}
+
+TEST(OpponentModel, FirstPlayedRankWeighsMore) {
+  // Against the same table without plays, the rank of the opponent's lead
+  // gains (times 38/16, at most 255).
+  const auto cards = Bytes("Ks 3d 6c Qd Jc Ts 8h 7h");
+  const auto h = osprey::ReplayPegging(cards.data(), 8, 0, true, false);
+  uint8_t w[16];
+  osprey::OpponentRankWeights(cards.data(), 8, h, true, w);
+  uint32_t sums[16] = {};
+  const int played[] = {7};
+  osprey::AddKeptRankSums(osprey::kPoneKeeps, played, 1, sums);
+  uint32_t largest = 0;
+  for (int r = 1; r <= 13; ++r) largest = std::max(largest, sums[r]);
+  const uint32_t s7 = sums[7] << __builtin_clz(largest);
+  const uint32_t base = (s7 >> 24) + ((s7 >> 23) & 1);
+  EXPECT_EQ(w[7], std::min<uint32_t>(255, base * 38 / 16));
+}
+
+TEST(Aggression, EndGameRulesAndTheNeutralPosition) {
+  const auto cards = Bytes("Ks 3d 6c Qd Jc Ts 8h 7h");
+  // The dealer one card short of 121 with four to play: the opponent's points do not matter.
+  EXPECT_EQ(osprey::PegAggression(cards.data(), 8, 0, true, 117, 50), 0);
+  // The opponent close to home: every point of its counts.
+  EXPECT_EQ(osprey::PegAggression(cards.data(), 8, 0, true, 50, 106), 255);
+  // A weak dealer's estimate below 0 is taken as 0, not as a score past 121:
+  // scores 0 and 8 give the same estimate (0) and the same aggression.
+  const auto weak = Bytes("Ks 2d 7c 9d Jc Ts Ah 8h");  // no points with the starter
+  ASSERT_EQ(osprey::ScoreShowTotal(std::array<uint8_t, 5>{weak[0], weak[1], weak[2], weak[3], weak[6]}.data(), false), 0);
+  EXPECT_EQ(osprey::PegAggression(weak.data(), 8, 0, true, 0, 40),
+            osprey::PegAggression(weak.data(), 8, 0, true, 8, 40));
+  EXPECT_GT(osprey::PegAggression(weak.data(), 8, 0, true, 0, 40), 0);
+  // Likewise the opponent's estimate (its score less its played cards).
+  const auto two = Bytes("Ks 2d 7c 9d Jc Ts Ah 8h 6h");
+  EXPECT_EQ(osprey::PegAggression(two.data(), 9, 0, true, 40, 0),
+            osprey::PegAggression(two.data(), 9, 0, true, 40, 2));
+}
+
+TEST(PegSearch, AModelWithoutWeightStillGivesAValue) {
+  // Every rank weight 0: the reply average has no weight at all.
+  uint8_t unseen[16], weights[16] = {}, buffer[osprey::kPlayBufferSize] = {};
+  for (auto& u : unseen) u = 3;
+  const auto cards = Bytes("3s 4d 9c Qd");
+  osprey::SearchContext context;
+  context.unseen = unseen;
+  context.weights = weights;
+  context.buffer = buffer;
+  context.cards = cards.data();
+  context.aggression = 64;
+  osprey::SearchRecord r;
+  r.context = &context;
+  r.held = 0xF;
+  r.unknown = 4;
+  r.count = 0;
+  uint8_t best = 0;
+  const int v = osprey::MoverTurn(r, &best);
+  EXPECT_GE(v, 0);
+  EXPECT_LE(v, 255);
+  EXPECT_NE(best, 0);
 }
 
