@@ -4,7 +4,6 @@
 // only ever record a choice and the negated wait code in it.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -33,19 +32,6 @@ enum ScoreCategory : int16_t {
   kScoreHand = 7,
   kScoreCrib = 8,
 };
-
-// Per-hand tallies, indexes 1..8 (index 0 unused).
-enum TallyIndex : int {
-  kTallyDealt = 1,
-  kTallyPone = 2,
-  kTallyHandAsDealer = 3,
-  kTallyCrib = 4,
-  kTallyHandAsPone = 5,
-  kTallyPegAsDealer = 6,
-  kTallyPegAsPone = 7,
-  kTallyMissedOrReceived = 8,
-};
-using HandTally = std::array<int16_t, 9>;
 
 // A 32-bit total for a stored 16-bit field: clamped to the 16-bit range.
 inline int16_t StoredInt16(int32_t value) {
@@ -100,10 +86,6 @@ struct GameState {
   int16_t intPointsToPeg = 0;
   int16_t intHintCard1 = -1;
   int16_t intHintCard2 = -1;
-
-  // Per-hand tallies.
-  HandTally playerTally{};
-  HandTally computerTally{};
 
   // True while a saved match is being re-entered.
   bool blnRestoring = false;

@@ -228,7 +228,7 @@ bool MatchController::PlayGame() {
     if (state_.intPlayerScore >= 121 || state_.intComputerScore >= 121) return ResumeGameOver();
     DealHand();
     // A replayed hand keeps the tallies saved with it.
-    if (!state_.blnRestoring) StartHandTallies(state_);
+    if (!state_.blnRestoring) StartHandTallies(stats_, state_.blnPlayerDeals);
     if (!SelectDiscards() || !CutStarter() || !PlayPegging()) break;
     ShowScoringDetails();
     state_.blnShowPhase = true;
@@ -246,7 +246,7 @@ bool MatchController::PlayGame() {
       ok = CountPlayerHand() && CountComputerHand();
     if (!ok || !CountCrib()) break;
     state_.blnRestoring = false;
-    CommitHandTallies(state_, stats_);
+    CommitHandTallies(stats_);
     LogIfGames(HandLogLine(state_, false));
     state_.blnPlayerDeals = !state_.blnPlayerDeals;
   }

@@ -71,7 +71,7 @@ void MatchRecord::RebuildHeader() {
 }
 
 void MatchRecord::RebuildStatistics() {
-  statistics1_ = kestrel::Statistics1Text(stats_, state_);
+  statistics1_ = kestrel::Statistics1Text(stats_);
   statistics2_ = kestrel::Statistics2Text(stats_);
 }
 
@@ -133,7 +133,7 @@ bool MatchRecord::TakeLoadedRecord() {
   state_.intComputerScore = static_cast<int16_t>(slots_[8]);
   state_.intPlayerBackPeg = static_cast<int16_t>(slots_[9]);
   state_.intComputerBackPeg = static_cast<int16_t>(slots_[10]);
-  LoadStatisticsTexts(loadedStatistics1_, loadedStatistics2_, stats_, state_);
+  LoadStatisticsTexts(loadedStatistics1_, loadedStatistics2_, stats_);
   cursor_ = 11;
   return true;
 }

@@ -151,7 +151,7 @@ bool MatchController::AddPlayerPoints(int points, int category, int missed) {
     state_.intPlayerScore = static_cast<int16_t>(state_.intPlayerScore + points);
   }
   Update(kPartPegs);
-  TallyPoints(state_, true, points, category, missed);
+  TallyPoints(stats_, state_.blnPlayerDeals, true, points, category, missed);
   return !CheckGameOver();
 }
 
@@ -161,7 +161,7 @@ bool MatchController::AddComputerPoints(int points, int category) {
     state_.intComputerScore = static_cast<int16_t>(state_.intComputerScore + points);
   }
   Update(kPartPegs);
-  TallyPoints(state_, false, points, category, 0);
+  TallyPoints(stats_, state_.blnPlayerDeals, false, points, category, 0);
   return !CheckGameOver();
 }
 

@@ -226,6 +226,26 @@ void Session::CardSourceReverted(const std::string& text) {
   LogOptionChange(item);
 }
 
+void Session::SetCardSource(CardSource* cards) {
+  cards_ = cards;
+  if (cards_) cards_->SetReversionHandler([this](const std::string& text) { CardSourceReverted(text); });
+}
+
+std::vector<std::string> Session::SeedPanelTexts() const {
+  return {cards_ ? cards_->SourcePrompt() : std::string(), CardSource::kSeedMessage2, CardSource::kSeedMessage3};
+}
+
+std::string Session::SeedPanelValue() const { return std::to_string(options_.lngSeedOrPointer); }
+
+CardSource::SeedEntry::Outcome Session::EnterSeedOrPointer(const std::string& typed) {
+  if (!cards_) return CardSource::SeedEntry::kUnchanged;
+  const CardSource::SeedEntry result = cards_->ApplySeedEntry(typed);
+  if (result.outcome == CardSource::SeedEntry::kInvalid)
+    host_.MessageBox(result.message, "Kestrel", MessageIcon::Information);
+  if (result.outcome == CardSource::SeedEntry::kChanged) LogOptionChange(OptionItemView{kSetSeedCaption});
+  return result.outcome;
+}
+
 std::string Session::SettingsText() const {
   GlobalSwitches g;
   g.blnAllowCtrlF10 = state_.blnAllowCtrlF10;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "game/card_source.h"
 #include "game/game_state.h"
 #include "game/host.h"
 #include "settings/option_line.h"
@@ -109,6 +110,17 @@ class Session {
   // The card source fell back from the data file to the default sequence
   // (`text` as the card source reports it).
   void CardSourceReverted(const std::string& text);
+  // The card source of the deals: its reversions are logged here, and the
+  // New Seed or Pointer panel changes it.
+  void SetCardSource(CardSource* cards);
+  // Card Source > New Seed or Pointer: the panel's three texts, and the
+  // current value shown above the entry box.
+  std::vector<std::string> SeedPanelTexts() const;
+  std::string SeedPanelValue() const;
+  // The text confirmed in the panel: blank or the current value changes
+  // nothing; a valid new value is stored and its option line logged; any
+  // other text is explained in an information box and changes nothing.
+  CardSource::SeedEntry::Outcome EnterSeedOrPointer(const std::string& typed);
   // The current session settings (head of the statistics display).
   std::string SettingsText() const;
 
@@ -123,6 +135,7 @@ class Session {
   MatchController& controller_;
   Host& host_;
   ActivityLog& log_;
+  CardSource* cards_ = nullptr;
   MatchRecordHooks noMatch_;
   MatchRecordHooks* hooks_ = &noMatch_;
   std::string strPlayerName_;

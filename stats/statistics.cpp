@@ -3,18 +3,18 @@
 
 namespace kestrel {
 
-void StartHandTallies(GameState& state) {
-  state.playerTally.fill(0);
-  state.computerTally.fill(0);
-  HandTally& dealer = state.blnPlayerDeals ? state.playerTally : state.computerTally;
-  HandTally& pone = state.blnPlayerDeals ? state.computerTally : state.playerTally;
+void StartHandTallies(Statistics& stats, bool playerDeals) {
+  stats.playerTally.fill(0);
+  stats.computerTally.fill(0);
+  HandTally& dealer = playerDeals ? stats.playerTally : stats.computerTally;
+  HandTally& pone = playerDeals ? stats.computerTally : stats.playerTally;
   dealer[kTallyDealt] = 1;
   pone[kTallyPone] = 1;
 }
 
-void TallyPoints(GameState& state, bool isPlayer, int points, int category, int missed) {
-  HandTally& tally = isPlayer ? state.playerTally : state.computerTally;
-  const bool deals = isPlayer == state.blnPlayerDeals;
+void TallyPoints(Statistics& stats, bool playerDeals, bool isPlayer, int points, int category, int missed) {
+  HandTally& tally = isPlayer ? stats.playerTally : stats.computerTally;
+  const bool deals = isPlayer == playerDeals;
   if (isPlayer) tally[kTallyMissedOrReceived] = static_cast<int16_t>(tally[kTallyMissedOrReceived] + missed);
   int index = 0;
   switch (category) {
@@ -29,10 +29,10 @@ void TallyPoints(GameState& state, bool isPlayer, int points, int category, int 
   if (index != 0) tally[index] = static_cast<int16_t>(tally[index] + points);
 }
 
-void CommitHandTallies(const GameState& state, Statistics& stats) {
+void CommitHandTallies(Statistics& stats) {
   for (int i = 1; i <= 8; ++i) {
-    stats.playerTotals[i] += state.playerTally[i];
-    stats.computerTotals[i] += state.computerTally[i];
+    stats.playerTotals[i] += stats.playerTally[i];
+    stats.computerTotals[i] += stats.computerTally[i];
   }
 }
 

@@ -10,7 +10,23 @@
 
 namespace kestrel {
 
+// Per-hand tallies, indexes 1..8 (index 0 unused).
+enum TallyIndex : int {
+  kTallyDealt = 1,
+  kTallyPone = 2,
+  kTallyHandAsDealer = 3,
+  kTallyCrib = 4,
+  kTallyHandAsPone = 5,
+  kTallyPegAsDealer = 6,
+  kTallyPegAsPone = 7,
+  kTallyMissedOrReceived = 8,
+};
+using HandTally = std::array<int16_t, 9>;
+
 struct Statistics {
+  // The hand in play: each side's tally, added into the totals when the hand ends.
+  HandTally playerTally{};
+  HandTally computerTally{};
   // Match totals, index 1..8 as the per-hand tallies (index 0 unused).
   std::array<int32_t, 9> playerTotals{};
   std::array<int32_t, 9> computerTotals{};
@@ -23,17 +39,18 @@ struct Statistics {
 };
 
 // Zeroes both current-hand tallies and marks the dealer and the pone.
-void StartHandTallies(GameState& state);
+void StartHandTallies(Statistics& stats, bool playerDeals);
 // Adds points a side scored to its current-hand tally by scoring category;
 // `missed` (0 or negative) is the player's points missed.
-void TallyPoints(GameState& state, bool isPlayer, int points, int category, int missed);
+void TallyPoints(Statistics& stats, bool playerDeals, bool isPlayer, int points, int category, int missed);
 // Adds both current-hand tallies into the match totals.
-void CommitHandTallies(const GameState& state, Statistics& stats);
+void CommitHandTallies(Statistics& stats);
 // Margin and hands-per-game buckets of a finished game.
 int WinMarginIndex(bool computerWon, int loserScore);
 int HandsPerGameIndex(bool computerWon, int handsDealt);
 void RecordGameEnd(Statistics& stats, bool computerWon, int loserScore, int handsDealt);
-// Zeroes totals and the game-end tables.
+// Zeroes totals and the game-end tables (the hand's tallies stay: the next
+// deal starts them afresh).
 void ResetStatistics(Statistics& stats);
 
 }  // namespace kestrel

@@ -46,12 +46,12 @@ T Fit(int64_t v) {
 
 }  // namespace
 
-std::string Statistics1Text(const Statistics& stats, const GameState& state) {
+std::string Statistics1Text(const Statistics& stats) {
   std::string text = std::to_string(stats.initialSeed);
   Append(text, stats.playerTotals, 1, 8);
   Append(text, stats.computerTotals, 1, 8);
-  Append(text, state.playerTally, 1, 8);
-  Append(text, state.computerTally, 1, 8);
+  Append(text, stats.playerTally, 1, 8);
+  Append(text, stats.computerTally, 1, 8);
   return text;
 }
 
@@ -62,15 +62,14 @@ std::string Statistics2Text(const Statistics& stats) {
   return text;
 }
 
-void LoadStatisticsTexts(const std::string& statistics1, const std::string& statistics2, Statistics& stats,
-                         GameState& state) {
+void LoadStatisticsTexts(const std::string& statistics1, const std::string& statistics2, Statistics& stats) {
   const std::vector<int64_t> a = Fields(statistics1, 33);
   stats.initialSeed = Fit<int32_t>(a[0]);
   for (size_t i = 1; i <= 8; ++i) {
     stats.playerTotals[i] = Fit<int32_t>(a[i]);
     stats.computerTotals[i] = Fit<int32_t>(a[8 + i]);
-    state.playerTally[i] = Fit<int16_t>(a[16 + i]);
-    state.computerTally[i] = Fit<int16_t>(a[24 + i]);
+    stats.playerTally[i] = Fit<int16_t>(a[16 + i]);
+    stats.computerTally[i] = Fit<int16_t>(a[24 + i]);
   }
   const std::vector<int64_t> b = Fields(statistics2, 44);
   for (size_t i = 1; i <= 26; ++i) stats.winMargins[i] = Fit<int16_t>(b[i - 1]);

@@ -6,18 +6,16 @@
 
 #include <string>
 
-#include "game/game_state.h"
 #include "stats/statistics.h"
 
 namespace kestrel {
 
-std::string Statistics1Text(const Statistics& stats, const GameState& state);
+std::string Statistics1Text(const Statistics& stats);
 std::string Statistics2Text(const Statistics& stats);
 
 // Fill the tables from the stored texts. Totals and the seed are 32-bit, the
 // tallies and counts 16-bit; a number that does not fit, and every missing
 // one, gives 0.
-void LoadStatisticsTexts(const std::string& statistics1, const std::string& statistics2, Statistics& stats,
-                         GameState& state);
+void LoadStatisticsTexts(const std::string& statistics1, const std::string& statistics2, Statistics& stats);
 
 }  // namespace kestrel

@@ -133,6 +133,9 @@ class FrmKestrel : public QMainWindow, public Host {
   // value, waits for Continue with `message` in the message line and
   // returns the trimmed entry ("" when blank or abandoned).
   QString RunSeedPanel(const QStringList& texts, const QString& current);
+  // Card Source > New Seed or Pointer: the panel with the session's texts;
+  // the confirmed text goes to the session.
+  void RunSeedPanel();
   // File > Change Player > New Player: the panel over the table, the name
   // typed and confirmed with Enter or Continue, handed to the session.
   void RunNewPlayerPanel();
@@ -143,7 +146,6 @@ class FrmKestrel : public QMainWindow, public Host {
   std::function<void()> onShutdown;                     // settings and match written back
   std::function<void(QAction*)> onOptionChanged;        // after an Options item changed
   std::function<void(int card)> onDeckCardClicked;      // deck view, 0..51
-  std::function<void()> onSetSeed;                       // Card Source > New Seed or Pointer
   std::function<void()> onOpponentChanged;               // Computer Opponent level changed
   std::function<std::string()> statisticsReport;         // the statistics report as it stands
   std::function<void()> onAppendStatistics;              // File > Append Statistics to Log

@@ -85,9 +85,13 @@ QString FrmKestrel::RunSeedPanel(const QStringList& texts, const QString& curren
   return confirmed ? txtSeed->text().trimmed() : QString();
 }
 
-}  // namespace kestrel
-
-namespace kestrel {
+void FrmKestrel::RunSeedPanel() {
+  if (!session_) return;
+  QStringList texts;
+  for (const std::string& text : session_->SeedPanelTexts()) texts << QString::fromStdString(text);
+  const QString entry = RunSeedPanel(texts, QString::fromStdString(session_->SeedPanelValue()));
+  if (!blnUnloading_) session_->EnterSeedOrPointer(entry.toStdString());
+}
 
 void FrmKestrel::RunNewPlayerPanel() {
   if (!session_ || session_->Locked()) return;

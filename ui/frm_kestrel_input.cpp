@@ -12,6 +12,7 @@
 #include "game/session.h"
 #include "patter/patter.h"
 #include "ui/frm_kestrel.h"
+#include "ui/panel_view.h"
 #include "ui/key_table.h"
 
 namespace kestrel {
@@ -220,6 +221,9 @@ void FrmKestrel::SetKeyMode(int mode) {
                                           : nullptr;
   if (box) {
     box->show();
+    // A box on the game panel gets keys through the view that shows the
+    // panel: the view must hold the window's focus too.
+    if (box->window() == picContainer) panelView->setFocus();
     box->setFocus();
   } else {
     client->setFocus();

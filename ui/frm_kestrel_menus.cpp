@@ -138,9 +138,7 @@ void FrmKestrel::BuildMenus() {
   });
   source->addSeparator();
   mnuOptionsSourceSetSeed = source->addAction(kSetSeedCaption);
-  connect(mnuOptionsSourceSetSeed, &QAction::triggered, this, [this] {
-    if (onSetSeed) onSetSeed();
-  });
+  connect(mnuOptionsSourceSetSeed, &QAction::triggered, this, [this] { RunSeedPanel(); });
   QMenu* log = mnuOptions->addMenu("Activity &Log");
   mnuOptionsLogAry = AddRadio(log, OptionGroup::Log, &options_.intLogLevel);
   log->addSeparator();

@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
     return kestrel::LoadPatterFile(path, patter);
   };
   window.SetSession(&session);
-  cards.SetReversionHandler([&session](const std::string& text) { session.CardSourceReverted(text); });
+  session.SetCardSource(&cards);
   session.Start(commandLine.Value("Player"));
   if (session.Locked()) {
     window.ApplyLock();
@@ -195,17 +195,6 @@ int main(int argc, char** argv) {
     saveOnce();
   };
   std::atexit(SaveAtExit);
-  // Options > Card Source > New Seed or Pointer: the panel over the table.
-  window.onSetSeed = [&] {
-    const QStringList texts = {QString::fromStdString(cards.SourcePrompt()), CardSource::kSeedMessage2,
-                               CardSource::kSeedMessage3};
-    const QString entry = window.RunSeedPanel(texts, QString::number(options.lngSeedOrPointer));
-    if (window.Unloading()) return;
-    const CardSource::SeedEntry result = cards.ApplySeedEntry(entry.toStdString());
-    if (result.outcome == CardSource::SeedEntry::kInvalid)
-      window.MessageBox(result.message, "Kestrel", MessageIcon::Information);
-    if (result.outcome == CardSource::SeedEntry::kChanged) session.LogOptionChange(OptionItemView{kSetSeedCaption});
-  };
   QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
     window.showNormal();
     window.raise();

@@ -75,8 +75,8 @@ TEST_F(Pegging, BothGoAtTwentySevenAndTheLastCardForTheComputer) {
   EXPECT_EQ(rig.state.intPlayerScore, 10 + 1 + 2 + 1);
   EXPECT_EQ(rig.state.intComputerScore, 10 + 2 + 1);
   // Tallies: the player is pone, the computer dealer.
-  EXPECT_EQ(rig.state.playerTally[kTallyPegAsPone], 4);
-  EXPECT_EQ(rig.state.computerTally[kTallyPegAsDealer], 3);
+  EXPECT_EQ(rig.stats.playerTally[kTallyPegAsPone], 4);
+  EXPECT_EQ(rig.stats.computerTally[kTallyPegAsDealer], 3);
 }
 
 TEST_F(Pegging, TheEighthCardMakingThirtyOneEndsThePegging) {

@@ -74,6 +74,7 @@ TEST_F(ScoringEntry, ClaimsUnderEachOption) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     rig.state = GameState{};
+    rig.stats = Statistics{};
     rig.options.intPenalty = static_cast<int16_t>(c.option);
     rig.options.strLogFile = dir.File(std::string(c.name) + ".log");
     rig.options.intLogLevel = 2;
@@ -88,8 +89,8 @@ TEST_F(ScoringEntry, ClaimsUnderEachOption) {
       EXPECT_EQ(rig.state.intPlayerBackPeg, c.player);
     }
     if (c.playerAfter < c.player + c.points) {  // points missed
-      EXPECT_EQ(rig.state.playerTally[kTallyMissedOrReceived], c.playerAfter - c.player - c.points);
-      EXPECT_EQ(rig.state.computerTally[kTallyMissedOrReceived], c.computerAfter - c.computer);
+      EXPECT_EQ(rig.stats.playerTally[kTallyMissedOrReceived], c.playerAfter - c.player - c.points);
+      EXPECT_EQ(rig.stats.computerTally[kTallyMissedOrReceived], c.computerAfter - c.computer);
     }
     const std::string firstLine = message.substr(0, message.find('\r'));
     const std::string logged = " " + firstLine + "\r\n";

@@ -224,19 +224,18 @@ TEST(Statistics, GameEndBuckets) {
 }
 
 TEST(Statistics, TalliesByCategoryAndRole) {
-  GameState s;
-  s.blnPlayerDeals = true;
-  StartHandTallies(s);
+  Statistics s;
+  StartHandTallies(s, true);
   EXPECT_EQ(s.playerTally[kTallyDealt], 1);
   EXPECT_EQ(s.computerTally[kTallyPone], 1);
-  TallyPoints(s, true, 2, kScoreHeels, 0);
-  TallyPoints(s, true, 3, kScorePlay, 0);
-  TallyPoints(s, true, 1, kScoreGo, 0);
-  TallyPoints(s, true, 8, kScoreHand, -4);
-  TallyPoints(s, true, 5, kScoreCrib, 0);
-  TallyPoints(s, false, 4, kScorePenalty, 0);
-  TallyPoints(s, false, 2, kScorePlay, 0);
-  TallyPoints(s, false, 12, kScoreHand, 0);
+  TallyPoints(s, true, true, 2, kScoreHeels, 0);
+  TallyPoints(s, true, true, 3, kScorePlay, 0);
+  TallyPoints(s, true, true, 1, kScoreGo, 0);
+  TallyPoints(s, true, true, 8, kScoreHand, -4);
+  TallyPoints(s, true, true, 5, kScoreCrib, 0);
+  TallyPoints(s, true, false, 4, kScorePenalty, 0);
+  TallyPoints(s, true, false, 2, kScorePlay, 0);
+  TallyPoints(s, true, false, 12, kScoreHand, 0);
   EXPECT_EQ(s.playerTally[kTallyPegAsDealer], 6);
   EXPECT_EQ(s.playerTally[kTallyHandAsDealer], 8);
   EXPECT_EQ(s.playerTally[kTallyCrib], 5);
@@ -244,11 +243,10 @@ TEST(Statistics, TalliesByCategoryAndRole) {
   EXPECT_EQ(s.computerTally[kTallyPegAsPone], 2);
   EXPECT_EQ(s.computerTally[kTallyHandAsPone], 12);
   EXPECT_EQ(s.computerTally[kTallyMissedOrReceived], 4);
-  Statistics stats;
-  CommitHandTallies(s, stats);
-  CommitHandTallies(s, stats);
-  EXPECT_EQ(stats.playerTotals[kTallyDealt], 2);
-  EXPECT_EQ(stats.computerTotals[kTallyHandAsPone], 24);
+  CommitHandTallies(s);
+  CommitHandTallies(s);
+  EXPECT_EQ(s.playerTotals[kTallyDealt], 2);
+  EXPECT_EQ(s.computerTotals[kTallyHandAsPone], 24);
 }
 
 TEST(LogRecords, MatchStartWithCutsOrIgnored) {

@@ -1,161 +1,137 @@
-// Card pictures from image codes: faces, backs of the three deck styles,
-// cursor bars, the table colours, the dog-ear folds and the back files.
+// The picture widgets. Card pictures: the faces drawn, the deck style
+// installed at start-up, a custom back read from a file (or refused) and the
+// back template written. The peg board: each peg placed by score reads it back
+// from its own half of the board (the geometry itself is the board geometry's
+// test), and hit testing follows the stacking order.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFile>
-#include <QPixmap>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
 
+#include "tests/ui/window_rig.h"
 #include "ui/card_renderer.h"
-#include "ui/palette.h"
+#include "ui/peg_board.h"
 
-using namespace kestrel;
-
+namespace kestrel::testing {
 namespace {
 
-void EnsureApp() {
-  static int argc = 1;
-  static char name[] = "ui_tests";
-  static char* argv[] = {name, nullptr};
-  if (!QApplication::instance()) new QApplication(argc, argv);
-}
+QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; }
 
-std::string Code(char letter, int card) { return std::string{letter, static_cast<char>(card)}; }
-
-const QRgb kWhite = qRgb(255, 255, 255);
-
-class CardRendererTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    EnsureApp();
-    renderer_ = new CardRenderer;
-  }
-  static void TearDownTestSuite() {
-    delete renderer_;
-    renderer_ = nullptr;
-  }
-  void SetUp() override {
-    r().SetDeckStyle(kDeckDefault);
-    r().SetTableColour(0);
-    r().SetMarkedCards(std::string{7, 23, 30, 40});
-    r().SetBackAnimation(0);
-    r().SetCustomBack(QImage());
-  }
-  static CardRenderer& r() { return *renderer_; }
-  static QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; }
-
-  static CardRenderer* renderer_;
-};
-CardRenderer* CardRendererTest::renderer_ = nullptr;
-
-TEST_F(CardRendererTest, ArtworkLoadsFromTheResources) {
-  EXPECT_EQ(r().DefaultBack().size(), QSize(36, 49));
-  EXPECT_EQ(r().DogEarBack().size(), QSize(36, 49));
-  EXPECT_EQ(r().CornerSheet().size(), QSize(18, 18));
-  // Every face carries some ink beyond its edges: nothing was drawn blank.
+TEST(CardRendererTest, ArtworkLoadsFromTheResources) {
+  EnsureApplication();
+  CardRenderer r;
+  // Every face carries some ink: nothing was drawn blank.
   for (int card = 0; card < 52; ++card) {
-    const QImage& face = r().Face(card);
     int ink = 0;
     for (int y = 0; y < 48; ++y)
-      for (int x = 0; x < 35; ++x) ink += At(face, x, y) != kWhite;
+      for (int x = 0; x < 35; ++x) ink += At(r.Face(card), x, y) != qRgb(255, 255, 255);
     EXPECT_GT(ink, 40) << "card " << card;
   }
 }
 
-TEST_F(CardRendererTest, ApplyDeckStyleAtStartUp) {
+// The stored style and back file at start-up: a missing or empty file or an
+// unknown style falls back to the default deck without losing the dog-ear deck.
+TEST(CardRendererTest, ApplyDeckStyleAtStartUp) {
+  EnsureApplication();
+  CardRenderer r;
   QTemporaryDir dir;
-  const QString good = dir.filePath("back.bmp");
+  const QString good = dir.filePath("back.bmp"), missing = dir.filePath("missing.bmp");
   QImage picture(8, 8, QImage::Format_RGB32);
   picture.fill(qRgb(0, 0, 255));
   ASSERT_TRUE(picture.save(good, "BMP"));
-
-  auto applied = r().ApplyDeckStyle(kDeckCustom, good);
-  EXPECT_EQ(applied.style, kDeckCustom);
-  EXPECT_EQ(applied.customFile, good);
-  EXPECT_EQ(At(r().RenderCard(Code('B', 3)), 10, 10), qRgb(0, 0, 255));
-
-  applied = r().ApplyDeckStyle(kDeckCustom, dir.filePath("missing.bmp"));
-  EXPECT_EQ(applied.style, kDeckDefault);
-  EXPECT_TRUE(applied.customFile.isEmpty());
-  EXPECT_EQ(r().DeckStyle(), kDeckDefault);
-
-  applied = r().ApplyDeckStyle(kDeckCustom, "");
-  EXPECT_EQ(applied.style, kDeckDefault);
-
-  // The dog-ear deck keeps its style; only the unreadable name is dropped.
-  applied = r().ApplyDeckStyle(kDeckDogEar, dir.filePath("missing.bmp"));
-  EXPECT_EQ(applied.style, kDeckDogEar);
-  EXPECT_TRUE(applied.customFile.isEmpty());
-  EXPECT_EQ(r().CurrentBack(), r().DogEarBack());
-
-  applied = r().ApplyDeckStyle(7, good);
-  EXPECT_EQ(applied.style, kDeckDefault);
-  EXPECT_EQ(applied.customFile, good);
+  struct Case {
+    int16_t style;
+    QString file;
+    int16_t appliedStyle;
+    QString appliedFile;
+  } cases[] = {{kDeckCustom, good, kDeckCustom, good},       {kDeckCustom, missing, kDeckDefault, ""},
+               {kDeckCustom, "", kDeckDefault, ""},          {kDeckDogEar, missing, kDeckDogEar, ""},
+               {7, good, kDeckDefault, good}};
+  for (const Case& c : cases) {
+    const auto applied = r.ApplyDeckStyle(c.style, c.file);
+    const std::string row = std::to_string(c.style) + " " + c.file.toStdString();
+    EXPECT_EQ(applied.style, c.appliedStyle) << row;
+    EXPECT_EQ(r.DeckStyle(), c.appliedStyle) << row;
+    EXPECT_EQ(applied.customFile, c.appliedFile) << row;
+  }
+  r.ApplyDeckStyle(kDeckCustom, good);
+  EXPECT_EQ(At(r.RenderCard(std::string{'B', 3}), 10, 10), qRgb(0, 0, 255));
 }
 
-TEST_F(CardRendererTest, ChoosingACustomBack) {
-  QTemporaryDir dir;
-  const QString text = dir.filePath("notes.bmp");
-  QFile file(text);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("this is no picture at all");
-  file.close();
-  r().SetDeckStyle(kDeckDogEar);
-  QString message;
-  EXPECT_FALSE(r().ChooseCustomBack(text, &message));
-  EXPECT_EQ(r().DeckStyle(), kDeckDogEar);
-  EXPECT_EQ(message, "Wrong file type or problem reading file:\n\n" + text +
-                         "\n\nSave card back template, edit bitmap with, e.g.,\n"
-                         "Windows Paint, then load.  Or you may load\n"
-                         "most *.bmp, *.dib, *.wmf, or *.ico files.");
-
-  const QString png = dir.filePath("back.png");
-  QImage picture(5, 5, QImage::Format_RGB32);
-  picture.fill(qRgb(1, 2, 3));
-  ASSERT_TRUE(picture.save(png));
-  EXPECT_TRUE(r().ChooseCustomBack(png, &message));
-  EXPECT_EQ(r().DeckStyle(), kDeckCustom);
-  EXPECT_EQ(At(r().RenderCard(Code('B', 0)), 0, 0), qRgb(1, 2, 3));
-}
-
-TEST_F(CardRendererTest, SavingTheTemplate) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("cardback.bmp");
-  QString message;
-  ASSERT_TRUE(r().SaveTemplate(path, &message));
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.read(2), QByteArray("BM"));
-  file.close();
-  const QImage back(path);
-  ASSERT_EQ(back.size(), QSize(36, 49));
-  for (int y = 0; y < 49; ++y)
-    for (int x = 0; x < 36; ++x) ASSERT_EQ(At(back, x, y), At(r().DefaultBack(), x, y));
-
-  const QString bad = dir.filePath("no/such/folder/cardback.bmp");
-  EXPECT_FALSE(r().SaveTemplate(bad, &message));
-  EXPECT_EQ(message, "Problem writing to file:\n\n" + bad);
-}
-
-}  // namespace
-
-// Found by the card-back fuzz target: a GIF does not tell its size before it
-// is decoded, and this one decodes to 12546 x 1793 pixels. A FIFO or device
-// is no picture and is never opened for reading (which would block).
-TEST_F(CardRendererTest, PicturesThatAreTooLargeOrNoFilesAreRefused) {
+// "Custom Back...": a picture is taken; a text file, a GIF that decodes to a
+// huge picture (found by the card-back fuzz target), a FIFO or a device
+// (never opened for reading, which would block) are refused and the style stays.
+TEST(CardRendererTest, CustomBacksTakenOrRefused) {
+  EnsureApplication();
+  CardRenderer r;
   QByteArray gif("GIF89a\x02\x31\x01\x07\x00\x00\x00\x2c\x00\x00\x00\x00", 18);
   gif.append(QByteArray(129, '\x02'));
   EXPECT_TRUE(CardRenderer::LoadPictureData(gif).isNull());
 
   QTemporaryDir dir;
-  const QString fifo = dir.filePath("back.bmp");
+  const QString text = dir.filePath("notes.bmp"), fifo = dir.filePath("back.bmp"), png = dir.filePath("b.png");
+  QFile file(text);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("this is no picture at all");
+  file.close();
   ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  r.SetDeckStyle(kDeckDogEar);
   QString message;
-  for (const QString& path : {fifo, QStringLiteral("/dev/zero")}) {
-    EXPECT_FALSE(r().ChooseCustomBack(path, &message));
-    EXPECT_TRUE(message.startsWith("Wrong file type or problem reading file:")) << message.toStdString();
+  for (const QString& path : {text, fifo, QStringLiteral("/dev/zero")}) {
+    EXPECT_FALSE(r.ChooseCustomBack(path, &message)) << path.toStdString();
+    EXPECT_TRUE(message.startsWith("Wrong file type or problem reading file:\n\n" + path)) << message.toStdString();
+    EXPECT_EQ(r.DeckStyle(), kDeckDogEar);
   }
+  QImage picture(5, 5, QImage::Format_RGB32);
+  picture.fill(qRgb(1, 2, 3));
+  ASSERT_TRUE(picture.save(png));
+  EXPECT_TRUE(r.ChooseCustomBack(png, &message));
+  EXPECT_EQ(r.DeckStyle(), kDeckCustom);
+  EXPECT_EQ(At(r.RenderCard(std::string{'B', 0}), 0, 0), qRgb(1, 2, 3));
 }
+
+TEST(CardRendererTest, SavingTheTemplate) {
+  EnsureApplication();
+  CardRenderer r;
+  QTemporaryDir dir;
+  const QString path = dir.filePath("cardback.bmp"), bad = dir.filePath("no/such/folder/cardback.bmp");
+  QString message;
+  ASSERT_TRUE(r.SaveTemplate(path, &message));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.read(2), QByteArray("BM"));
+  EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32),
+            r.DefaultBack().convertToFormat(QImage::Format_RGB32));
+  EXPECT_FALSE(r.SaveTemplate(bad, &message));
+  EXPECT_EQ(message, "Problem writing to file:\n\n" + bad);
+}
+
+TEST(PegBoard, PegsReadBackTheirScoresAndHitTestingFollowsTheStackingOrder) {
+  EnsureApplication();
+  PegBoard board;
+  board.PlaceAllPegs(-1, 7, 5, 120);
+  board.PlacePeg(PegElement::Target, 5);
+  const std::pair<PegElement, int> pegs[] = {
+      {PegElement::Red0, 121}, {PegElement::Red1, 7}, {PegElement::Green0, 5}, {PegElement::Green1, 120},
+      {PegElement::Target, 5}};
+  for (const auto& [peg, score] : pegs) EXPECT_EQ(board.PegScoreAt(peg), score) << static_cast<int>(peg);
+  EXPECT_LT(board.PegPosition(PegElement::Red1).y(), board.PegPosition(PegElement::Green0).y());
+
+  board.PlacePeg(PegElement::Green1, 5);
+  const QPoint hole = board.PegPosition(PegElement::Green0) + QPoint(3, 3);
+  EXPECT_EQ(board.ElementAt(hole), PegElement::Green0);  // the back peg starts in front
+  board.BringToFront(PegElement::Target);
+  EXPECT_EQ(board.ElementAt(hole), PegElement::Target);
+  board.SendToBack(PegElement::Target);
+  board.BringToFront(PegElement::Green1);
+  EXPECT_EQ(board.ElementAt(hole), PegElement::Green1);
+  board.SetPegVisible(PegElement::Green1, false);
+  EXPECT_EQ(board.ElementAt(hole), PegElement::Green0);
+  EXPECT_EQ(board.ElementAt(QPoint(200, 20)), std::nullopt);
+  EXPECT_EQ(board.ElementAt(board.PegPosition(PegElement::Red1)), PegElement::Red1);
+}
+
+}  // namespace
+}  // namespace kestrel::testing

@@ -1,12 +1,16 @@
 // Players and options in the real window: changing between stored players,
 // the New Player panel, the option line every Options handler writes, the
-// Game Length notice and locked play.
+// Game Length notice, locked play, and the Options items that take a file
+// (Card Source, Obnoxious Patter, Game Over Sounds). The rules behind them (names, the
+// recent-player list) are the session's and are tested there.
 #include <gtest/gtest.h>
 
 #include <QMenu>
 #include <sstream>
 
+#include "game/patter_choices.h"
 #include "game/session.h"
+#include "patter/patter_file.h"
 #include "settings/settings_file.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/ui/window_rig.h"
@@ -18,23 +22,17 @@ namespace {
 
 const std::string kHead = "[Global]\r\nVersion=Kestrel (02 Jan 19)\r\n";
 
-// A saved match that always validates, carrying both sides' match totals.
+// A saved match that always validates and carries the two totals the tests set.
 class TotalsHooks : public MatchRecordHooks {
  public:
   explicit TotalsHooks(Statistics& stats) : stats_(stats) {}
   bool LoadState(const std::string& state) override { return state == "resume"; }
   void LoadStatistics(const std::string& text, const std::string&) override {
-    std::istringstream in(text);
-    char comma;
-    for (int i = 1; i <= 8; ++i) in >> stats_.playerTotals[i] >> comma;
-    for (int i = 1; i <= 8; ++i) in >> stats_.computerTotals[i] >> comma;
+    std::istringstream(text) >> stats_.playerTotals[3] >> stats_.computerTotals[4];
   }
   std::string StateText() override { return "resume"; }
   std::string Statistics1Text() override {
-    std::string out;
-    for (int i = 1; i <= 8; ++i) out += std::to_string(stats_.playerTotals[i]) + ",";
-    for (int i = 1; i <= 8; ++i) out += std::to_string(stats_.computerTotals[i]) + ",";
-    return out;
+    return std::to_string(stats_.playerTotals[3]) + " " + std::to_string(stats_.computerTotals[4]);
   }
 
  private:
@@ -53,12 +51,6 @@ struct PlayersRig {
   }
   FrmKestrel& W() { return *w.window; }
   std::string Log() const { return ScratchDir::Exists(w.options.strLogFile) ? ScratchDir::Get(w.options.strLogFile) : ""; }
-  std::vector<std::string> MenuNames() {
-    std::vector<std::string> names;
-    for (int i = 1; i <= 12; ++i)
-      if (W().mnuFilePlayerList[i]->isVisible()) names.push_back(W().mnuFilePlayerList[i]->text().toStdString());
-    return names;
-  }
 
   ScratchDir dir;
   WindowRig w;
@@ -80,13 +72,11 @@ TEST(Players, SwitchingBetweenTwoStoredPlayersBringsEachOneBack) {
     EXPECT_TRUE(w.mnuOptionsBackgroundAry[1]->isChecked());
     EXPECT_EQ(w.TableColor(), TableColour(1));
     EXPECT_EQ(w.mnuOptionsSort->isChecked(), sorted);
-    EXPECT_EQ(r.w.options.blnSort, sorted);
     EXPECT_TRUE(w.mnuOptionsHints->isChecked());
   };
   expectAnn(true);
-  EXPECT_EQ(r.MenuNames(), (std::vector<std::string>{"Ann", "Bob"}));
-  // Ann changes an option.
-  w.mnuOptionsSort->trigger();
+  EXPECT_EQ(w.mnuFilePlayerList[2]->text(), "Bob");
+  w.mnuOptionsSort->trigger();  // Ann changes an option
   expectAnn(false);
 
   // Bob is chosen while Ann's match waits (her statistics stand at some
@@ -103,24 +93,20 @@ TEST(Players, SwitchingBetweenTwoStoredPlayersBringsEachOneBack) {
   ASSERT_TRUE(switched);
   EXPECT_EQ(r.w.state.intWaitState, kWaitNone);
   EXPECT_EQ(w.lblName->text(), "Bob");
-  EXPECT_EQ(r.MenuNames(), (std::vector<std::string>{"Bob", "Ann"}));
+  EXPECT_EQ(w.mnuFilePlayerList[2]->text(), "Ann");
   EXPECT_FALSE(w.mnuOptionsHints->isChecked());
   EXPECT_TRUE(w.mnuOptionsWeightsAry[1]->isChecked());
   EXPECT_TRUE(w.mnuOptionsPenaltyAry[1]->isChecked());
   EXPECT_TRUE(w.mnuOptionsPatterDefault->isChecked());
-  EXPECT_TRUE(w.mnuOptionsBackgroundAry[2]->isChecked());
   EXPECT_EQ(w.TableColor(), TableColour(2));
   EXPECT_EQ(r.w.stats.playerTotals[3], 0);  // Bob has no match to resume
-  EXPECT_EQ(r.w.controller->PlayerName(), "Bob");
   EXPECT_EQ(r.w.options.strLogFile, r.file.DefaultLogFile("Bob"));
-  EXPECT_EQ(r.file.ReadIniString("Global", "Players"), "Ann,Bob");
 
   // And back to Ann: everything of hers returns.
   w.mnuFilePlayerList[2]->trigger();
   expectAnn(false);
   EXPECT_EQ(r.w.stats.playerTotals[3], 17);
   EXPECT_EQ(r.w.stats.computerTotals[4], 9);
-  EXPECT_EQ(r.file.ReadIniString("Global", "Players"), "Bob,Ann");
   // Item 1 is the current player: choosing it does nothing.
   const std::string before = ScratchDir::Get(r.file.IniPath());
   w.mnuFilePlayerList[1]->trigger();
@@ -130,25 +116,13 @@ TEST(Players, SwitchingBetweenTwoStoredPlayersBringsEachOneBack) {
   EXPECT_EQ(r.file.ReadIniString("Ann", "Options"), "5,1,1,1,1,0,0,2,0,0,0,0,0,0,1,1");
 }
 
-TEST(Players, ThirteenStoredNamesShowTheCurrentPlayerAndElevenOthers) {
-  PlayersRig r(kHead + "Players=A1,A2,A3,A4,A5,A6,A7,A8,A9,A10,A11,A12,A13\r\n");
-  EXPECT_EQ(r.MenuNames(), (std::vector<std::string>{"A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10",
-                                                     "A11", "A12"}));
-  r.W().mnuFilePlayerList[12]->trigger();
-  EXPECT_EQ(r.MenuNames(), (std::vector<std::string>{"A12", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9",
-                                                     "A10", "A11"}));
-}
-
+// The panel is shown while it waits, forwards the typed name, and the window
+// shows the outcome: a new player (saved first) or the old one respelled.
 TEST(Players, NewPlayerPanel) {
   struct Case {
     std::string typed, player;
     bool created;
-  } cases[] = {
-      {" 3 blind mice", "3-blind-", true},
-      {"????", "Ann", false},
-      {"Abcdefghijkl", "Abcdefgh", true},
-      {"aNN", "aNN", false},
-  };
+  } cases[] = {{" 3 blind mice", "3-blind-", true}, {"aNN", "aNN", false}};
   for (const Case& c : cases) {
     PlayersRig r(kHead + "Players=Ann,Bob\r\n[Ann]\r\nOptions=5,1,1,1,1,1,0,2,0,0,0,0,0,1,1,1\r\n");
     FrmKestrel& w = r.W();
@@ -161,12 +135,7 @@ TEST(Players, NewPlayerPanel) {
       EXPECT_TRUE(w.txtPlayer->isVisible());
       EXPECT_FALSE(w.mnuFilePlayerNew->isEnabled());
       EXPECT_EQ(w.KeyMode(), kKeyPlayerName);
-      EXPECT_EQ(w.imgNewCardLeft->Tag(), std::string({'F', 30}));
-      EXPECT_EQ(w.imgNewCardRight->Tag(), std::string({'F', 10}));
-      for (int k = 0; k < 3; ++k) EXPECT_EQ(w.lblNewMessage[k]->text().toStdString(), kNewPlayerTexts[k]);
-      EXPECT_EQ(r.w.Model().message, "Type new player name.");
-      EXPECT_EQ(r.w.Model().patterText, "More cannon fodder.");
-      EXPECT_EQ(r.w.Model().patterSlot, kPatterNewPlayer);
+      EXPECT_TRUE(w.VisibleMessage().startsWith("Type new player name."));
       w.txtPlayer->setText(QString::fromStdString(c.typed));
       QTest::keyClick(&w, Qt::Key_Return);
     };
@@ -176,10 +145,8 @@ TEST(Players, NewPlayerPanel) {
     EXPECT_TRUE(w.mnuFilePlayerNew->isEnabled());
     EXPECT_EQ(w.lblName->text().toStdString(), c.player) << c.typed;
     EXPECT_EQ(w.mnuFilePlayerList[1]->text().toStdString(), c.player);
-    EXPECT_EQ(r.w.options.intPenalty, c.created ? 0 : 2) << c.typed;
-    // The file is written only for a new name: the old player is saved first.
+    EXPECT_TRUE(w.mnuOptionsPenaltyAry[c.created ? 0 : 2]->isChecked()) << c.typed;
     EXPECT_EQ(ScratchDir::Get(r.file.IniPath()) == before, !c.created) << c.typed;
-    EXPECT_EQ(r.file.ReadIniString("Global", "Players"), "Ann,Bob") << c.typed;
   }
 }
 
@@ -189,11 +156,7 @@ TEST(Options, EveryHandlerWritesItsLineAtLevelTwoOnly) {
   Options& o = r.w.options;
   const std::string deck = r.dir.File("deck.bin");
   w.onOpenFileDialog = [&](const std::string&, const std::string&, const std::string&) { return deck; };
-  w.onSaveFileDialog = [&](const std::string& title, const std::string& filter, const std::string& start) {
-    EXPECT_EQ(title, "Log File Name");
-    EXPECT_EQ(filter, "Log files (*.log)");
-    return start;
-  };
+  w.onSaveFileDialog = [&](const std::string&, const std::string&, const std::string& start) { return start; };
   struct Case {
     std::function<void()> prepare;
     std::function<void()> act;
@@ -274,8 +237,7 @@ TEST(Options, GameLengthChosenDuringAHandTakesEffectNextGame) {
       step = 2;
       w.mnuOptionsLengthAry[2]->trigger();
       EXPECT_EQ(r.w.options.intGameLength, 2);  // stored at once
-      ASSERT_EQ(r.w.boxes.size(), 1u);
-      EXPECT_EQ(r.w.boxes[0], "Game length change takes effect next game.");
+      EXPECT_EQ(r.w.boxes, std::vector<std::string>{"Game length change takes effect next game."});
       EXPECT_EQ(r.w.state.intPlayerScore, 60);  // the short game goes on
       w.mnuFileNewMatch->trigger();
       return;
@@ -298,7 +260,74 @@ TEST(Options, LockedPlayDisablesPlayerMatchAndOptionsWithTheirKeys) {
   QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
   EXPECT_TRUE(r.w.options.blnHints);
   EXPECT_TRUE(r.w.options.blnSort);
-  EXPECT_EQ(r.session->SettingsText().rfind(" Current session settings (locked) follow.\r\n\r\n", 0), 0u);
+}
+
+// A chosen file is used and its item checked, the remark on show follows the
+// patter choice at once, and a cancelled dialog or a refused file changes nothing.
+TEST(OptionFilesMenu, ChosenFilesAreUsedAndCancelledOrWrongOnesChangeNothing) {
+  WindowRig rig;
+  ScratchDir dir;
+  FrmKestrel& w = *rig.window;
+  PatterChoices choices(rig.options, rig.patter, w, [&rig] { rig.controller->RefreshPatterLine(); });
+  w.SetPatterAndSounds(&choices, &rig.controller->Sounds());
+  std::vector<QAction*> logged;
+  w.onOptionChanged = [&logged](QAction* item) { logged.push_back(item); };
+  std::string chosen;  // the file dialog's answer; empty when cancelled
+  w.onOpenFileDialog = [&chosen](const std::string&, const std::string&, const std::string&) { return chosen; };
+  auto choose = [&](QAction* item, const std::string& name, const std::string& content) {
+    chosen = name.empty() ? "" : dir.File(name);
+    if (!name.empty()) ScratchDir::Put(chosen, content);
+    item->trigger();
+  };
+
+  // Card source: the data file is read from its first byte; the default
+  // sequence keeps the pointer where the file left it.
+  rig.options.lngSeedOrPointer = 99;
+  choose(w.mnuOptionsSourceDataFile, "", "");
+  EXPECT_EQ(rig.options.intCardSource, 0);
+  EXPECT_EQ(rig.options.lngSeedOrPointer, 99);
+  EXPECT_TRUE(w.mnuOptionsSourceDefault->isChecked());
+  choose(w.mnuOptionsSourceDataFile, "cards.bin", std::string("\0\1\2", 3));
+  EXPECT_EQ(rig.options.intCardSource, 1);
+  EXPECT_EQ(rig.options.strDataFile, chosen);
+  EXPECT_EQ(rig.options.lngSeedOrPointer, 0);
+  EXPECT_TRUE(w.mnuOptionsSourceDataFile->isChecked());
+  rig.options.lngSeedOrPointer = 3;
+  w.mnuOptionsSourceDefault->trigger();
+  EXPECT_EQ(rig.options.intCardSource, 0);
+  EXPECT_EQ(rig.options.lngSeedOrPointer, 3);
+  EXPECT_TRUE(w.mnuOptionsSourceDefault->isChecked());
+
+  // Patter: hidden at once, and a custom line is shown as typed, not as markup.
+  TableModel& model = rig.controller->Model();
+  model.message = "I peg 6 points.";
+  model.patterText = rig.patter.Text(32);
+  model.patterSlot = 32;
+  w.Redraw(model, kPartMessage);
+  EXPECT_EQ(w.VisibleMessage(), "I peg 6 points.\nGotcha!");
+  w.mnuOptionsPatterHide->trigger();
+  EXPECT_EQ(w.VisibleMessage(), "I peg 6 points.");
+  EXPECT_TRUE(w.mnuOptionsPatterHide->isChecked());
+  EXPECT_LT(w.lblMessage->height(), 25);
+  choose(w.mnuOptionsPatterCustom, "mine.txt",
+         std::string(kPatterFileHeader) + "\nRedPeg6_11 = Tom & Jerry <b>bold</b>\n");
+  EXPECT_EQ(w.VisibleMessage(), "I peg 6 points.\nTom & Jerry <b>bold</b>");
+  EXPECT_TRUE(w.mnuOptionsPatterCustom->isChecked());
+  EXPECT_GT(w.lblMessage->height(), 30);
+
+  // Sounds: a file that is no sound is refused; Disable stops what plays.
+  choose(w.mnuOptionsSoundsWin, "readme.txt", "not a sound\n");
+  EXPECT_EQ(rig.boxes, std::vector<std::string>{"Wrong file type or problem playing sound:\r\r" + chosen});
+  EXPECT_EQ(rig.options.strWinSound, "");
+  EXPECT_TRUE(w.mnuOptionsSoundsDefault->isChecked());
+  const int stops = rig.stops;
+  w.mnuOptionsSoundsDisable->trigger();
+  EXPECT_GT(rig.stops, stops);
+  EXPECT_TRUE(w.mnuOptionsSoundsDisable->isChecked());
+  // Only the changes reach the option log.
+  EXPECT_EQ(logged, (std::vector<QAction*>{w.mnuOptionsSourceDataFile, w.mnuOptionsSourceDefault,
+                                           w.mnuOptionsPatterHide, w.mnuOptionsPatterCustom,
+                                           w.mnuOptionsSoundsDisable}));
 }
 
 }  // namespace

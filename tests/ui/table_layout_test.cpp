@@ -1,6 +1,6 @@
 // What the table shows is whole: the scoring details never lose a line, the
 // underline marks exactly the four places counted, and the Go captions stay
-// readable without painting over a card.
+// readable in the gap between two cards without painting over either.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -14,88 +14,43 @@
 namespace kestrel::testing {
 namespace {
 
-// Every breakdown text the show can produce, found over all hands by rank,
-// each with the suits that give it no flush, the longest flush, or nobs.
-std::set<std::string> AllBreakdowns(EngineBridge& engine, bool isCrib) {
+// The widest breakdown text the show can produce in `font`, found over every
+// hand by rank, its suits spread over the copies of a rank or (when the ranks
+// differ) all one suit, with every starter card.
+std::string WidestBreakdown(EngineBridge& engine, bool isCrib, const QFont& font) {
   std::set<std::string> texts;
-  int ranks[5];
-  auto evaluate = [&](const int suits[5]) {
-    std::string hand;
-    for (int k = 0; k < 5; ++k) hand += static_cast<char>(suits[k] * 13 + ranks[k]);
-    std::string sorted = hand;
-    std::sort(sorted.begin(), sorted.end());
-    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) return;  // a card twice
-    const int total = engine.ScoreShowTotal(hand, isCrib);
-    const int word = engine.ParseShow(hand, isCrib).Word();
-    texts.insert(HandBreakdownText(word < 0 ? 0 : word, total));
-  };
-  int multiset[5];
-  for (multiset[0] = 0; multiset[0] < 13; ++multiset[0])
-    for (multiset[1] = multiset[0]; multiset[1] < 13; ++multiset[1])
-      for (multiset[2] = multiset[1]; multiset[2] < 13; ++multiset[2])
-        for (multiset[3] = multiset[2]; multiset[3] < 13; ++multiset[3])
-          for (multiset[4] = multiset[3]; multiset[4] < 13; ++multiset[4]) {
-            if (multiset[0] == multiset[4]) continue;  // five of a rank
-            for (int starter = 0; starter < 5; ++starter) {
-              if (starter > 0 && multiset[starter] == multiset[starter - 1]) continue;
-              int k = 0;
-              for (int i = 0; i < 5; ++i)
-                if (i != starter) ranks[k++] = multiset[i];
-              ranks[4] = multiset[starter];
-              // Copies of a rank in different suits; then the longest flush;
-              // then nobs (the starter in the suit of a jack in the hand).
-              int plain[5], flush[5], nobs[5];
-              for (int i = 0; i < 5; ++i) {
-                plain[i] = 0;
-                for (int j = 0; j < i; ++j) plain[i] += ranks[j] == ranks[i];
-                flush[i] = plain[i];
-              }
-              bool handDistinct = true;
-              for (int i = 0; i < 4; ++i) handDistinct = handDistinct && plain[i] == 0;
-              if (handDistinct) {
-                for (int i = 0; i < 4; ++i) flush[i] = 0;
-                flush[4] = plain[4] == 0 ? 0 : plain[4];
-              }
-              evaluate(plain);
-              evaluate(flush);
+  int r[4];
+  for (r[0] = 0; r[0] < 13; ++r[0])
+    for (r[1] = r[0]; r[1] < 13; ++r[1])
+      for (r[2] = r[1]; r[2] < 13; ++r[2])
+        for (r[3] = r[2]; r[3] < 13; ++r[3])
+          for (int flush = 0; flush < 2; ++flush)
+            for (int starter = 0; starter < 52; ++starter) {
+              std::string hand;
               for (int i = 0; i < 4; ++i) {
-                if (ranks[i] != 10) continue;
-                std::copy(plain, plain + 5, nobs);
-                nobs[4] = nobs[i];
-                for (int j = 0; j < 4; ++j)
-                  if (ranks[j] == ranks[4] && nobs[j] == nobs[4]) nobs[j] = plain[4];
-                evaluate(nobs);
-                if (handDistinct) {
-                  std::copy(flush, flush + 5, nobs);
-                  nobs[4] = 0;
-                  evaluate(nobs);
-                }
+                const int copy = static_cast<int>(std::count(r, r + i, r[i]));
+                hand += static_cast<char>((flush ? 0 : copy) * 13 + r[i]);
               }
+              hand += static_cast<char>(starter);
+              std::string sorted = hand;
+              std::sort(sorted.begin(), sorted.end());
+              if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) continue;  // a card twice
+              const int word = engine.ParseShow(hand, isCrib).Word();
+              texts.insert(HandBreakdownText(word < 0 ? 0 : word, engine.ScoreShowTotal(hand, isCrib)));
             }
-          }
-  return texts;
-}
-
-std::string Widest(const std::set<std::string>& texts, const QFont& font) {
+  EXPECT_GT(texts.size(), 100u);
   const QFontMetrics metrics(font);
-  std::string widest;
-  int best = -1;
-  for (const std::string& text : texts) {
-    const int width = metrics.horizontalAdvance(QString::fromStdString(text));
-    if (width > best) best = width, widest = text;
-  }
-  return widest;
+  return *std::max_element(texts.begin(), texts.end(), [&](const std::string& a, const std::string& b) {
+    return metrics.horizontalAdvance(QString::fromStdString(a)) < metrics.horizontalAdvance(QString::fromStdString(b));
+  });
 }
 
 TEST(TableLayout, TheLongestScoringDetailsFitTheirPanel) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
   QLabel* label = w.lblDetails;
-  const std::set<std::string> hands = AllBreakdowns(rig.decisions, false);
-  const std::set<std::string> cribs = AllBreakdowns(rig.decisions, true);
-  ASSERT_GT(hands.size(), 100u);
-  const std::string hand = Widest(hands, label->font());
-  const std::string crib = Widest(cribs, label->font());
+  const std::string hand = WidestBreakdown(rig.decisions, false, label->font());
+  const std::string crib = WidestBreakdown(rig.decisions, true, label->font());
   // A hand alone, a crib alone, and both hands with the crib as the show
   // puts them together; the label must not need more than its own height.
   for (const std::string& text :
@@ -110,45 +65,35 @@ TEST(TableLayout, TheLongestScoringDetailsFitTheirPanel) {
     EXPECT_LE(needed.height(), label->height()) << text;
     EXPECT_LE(needed.width(), label->width()) << text;
   }
-  // The panel and its label keep their sizes.
-  EXPECT_EQ(w.frameDetails->size(), QSize(397, 81));
-  EXPECT_EQ(label->geometry(), QRect(8, 12, 384, 67));
+  EXPECT_TRUE(w.frameDetails->rect().contains(label->geometry()));
 }
 
-TEST(TableLayout, TheUnderlineMarksExactlyTheFourPlacesCounted) {
+TEST(TableLayout, TheUnderlineAndTheGoCaptionsMarkTheirPlacesOnly) {
   WindowRig rig;
   FrmKestrel& w = *rig.window;
+  // The underline below the cards covers exactly the four places counted.
   TableModel model;
   for (int k = 0; k < 12; ++k) model.loCard[k] = CardElement{FaceUpCode(k), true};
-  for (int counted = 0; counted < 3; ++counted) {
-    model.underlineVisible = true;
-    model.underlineFirstPlace = 4 * counted;
+  model.underlineVisible = true;
+  for (int first : {0, 4, 8}) {
+    model.underlineFirstPlace = first;
     w.Redraw(model, kPartCards);
     const QRect line = w.lineUnderscore->geometry();
+    EXPECT_GT(line.top(), w.imgLoCard[0]->geometry().bottom());
     for (int k = 0; k < 12; ++k) {
       const QRect place = w.imgLoCard[k]->geometry();
       const bool marked = line.left() <= place.right() && line.right() >= place.left();
       const bool fully = line.left() <= place.left() + 1 && line.right() >= place.right();
-      const bool counts = k >= 4 * counted && k < 4 * counted + 4;
-      EXPECT_EQ(marked, counts) << "what " << counted << ", place " << k;
-      if (counts) {
-        EXPECT_TRUE(fully) << "what " << counted << ", place " << k;
-      }
+      const bool counts = k >= first && k < first + 4;
+      EXPECT_EQ(marked, counts) << "first " << first << ", place " << k;
+      EXPECT_TRUE(fully || !counts) << "first " << first << ", place " << k;
     }
-    EXPECT_EQ(line.top(), w.imgLoCard[0]->geometry().bottom() + 5);
   }
-}
-
-TEST(TableLayout, GoCaptionsStayInTheGapBehindTheCards) {
-  WindowRig rig;
-  FrmKestrel& w = *rig.window;
+  // The Go captions: behind every card, their ink in the gap between places 5 and 6.
   const QObjectList& stack = w.frameLo->children();  // back to front
   std::vector<QRect> inks;
   for (QLabel* go : {w.lblLeftGo, w.lblRightGo}) {
-    // The Part's geometry, and behind every card of the row.
-    EXPECT_EQ(go->size(), QSize(36, 21));
     for (CardImage* card : w.imgLoCard) EXPECT_LT(stack.indexOf(go), stack.indexOf(card));
-    // The word itself stands between places 5 and 6, readable.
     const QFontMetrics metrics(go->font());
     const QRect box = QStyle::alignedRect(Qt::LeftToRight, go->alignment(),
                                           QSize(metrics.horizontalAdvance(go->text()), metrics.height()),
@@ -164,8 +109,6 @@ TEST(TableLayout, GoCaptionsStayInTheGapBehindTheCards) {
   }
   ASSERT_EQ(inks.size(), 2u);
   EXPECT_LT(inks[0].right(), inks[1].left());  // the two words do not run together
-  EXPECT_EQ(w.lblLeftGo->pos(), QPoint(232, 23));
-  EXPECT_EQ(w.lblRightGo->pos(), QPoint(260, 23));
 }
 
 }  // namespace

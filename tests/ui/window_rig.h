@@ -1,11 +1,13 @@
 // A real window wired to a real match controller for the GUI tests: the
-// engine library loaded through the program's own bridge, a seeded deal, message boxes and sounds answered by the
-// rig, and users that play by keyboard alone or by mouse alone.
+// engine library loaded through the program's own bridge, a seeded deal,
+// message boxes and sounds answered by the rig, and users that play by
+// keyboard alone or by mouse alone.
 #pragma once
 
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,10 +43,7 @@ struct WindowRig {
       boxes.push_back(text);
       return true;
     };
-    window->onPlayWave = [this](const std::vector<uint8_t>& image) {
-      waves.push_back(image);
-      return true;
-    };
+    window->onPlayWave = [](const std::vector<uint8_t>&) { return true; };
     window->onStopSound = [this] {
       ++stops;
       return true;
@@ -55,9 +54,7 @@ struct WindowRig {
         window->NewMatch();
         return;
       }
-      if (code != lastCode || controller->Model().message != lastMessage) {
-        lastCode = code;
-        lastMessage = controller->Model().message;
+      if (waits.empty() || code != waits.back() || controller->Model().message != messages.back()) {
         waits.push_back(code);
         messages.push_back(controller->Model().message);
       }
@@ -75,11 +72,14 @@ struct WindowRig {
     const int c = Model().playerClaim;
     return (c == 121 && state.intPlayerScore < 61) ? -1 : c;
   }
-  int PlaceOf(int position) const { return PlaceOfHandCard(Model(), state, position); }
+  // The place of the card the hint suggests (the second one once the first is
+  // selected for the crib).
+  int HintedPlace(int code) const {
+    const bool second = code == kWaitDiscard && state.intSelectedCard == state.intHintCard1;
+    return PlaceOfHandCard(Model(), state, second ? state.intHintCard2 : state.intHintCard1);
+  }
   bool MessageSeen(const std::string& part) const {
-    for (const std::string& m : messages)
-      if (m.find(part) != std::string::npos) return true;
-    return false;
+    return std::any_of(messages.begin(), messages.end(), [&](const auto& m) { return m.find(part) != m.npos; });
   }
 
   // --- The keyboard user: arrows, Enter and F10 only ---
@@ -88,9 +88,7 @@ struct WindowRig {
     if (code == kWaitContinue) {
       QTest::keyClick(w, (++continues % 2) ? Qt::Key_Return : Qt::Key_F10);
     } else if (code == kWaitDiscard || code == kWaitPlay) {
-      const int position = (code == kWaitDiscard && state.intSelectedCard == state.intHintCard1)
-                               ? state.intHintCard2 : state.intHintCard1;
-      const int place = PlaceOf(position);
+      const int place = HintedPlace(code);
       for (int guard = 0; guard < 12 && state.intCursorCard != place; ++guard) QTest::keyClick(w, Qt::Key_Right);
       QTest::keyClick(w, Qt::Key_Return);
     } else if (code >= kWaitPegHeels && code <= kWaitPegCrib) {
@@ -102,11 +100,6 @@ struct WindowRig {
   }
 
   // --- The mouse user: clicks on cards and the button, drags of the peg ---
-  void ClickButton() {
-    const QPoint centre = window->picButton->rect().center();
-    QTest::mousePress(window->picButton, Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(window->picButton, Qt::LeftButton, {}, centre);
-  }
   void ClickPlace(int place) {
     QTest::mouseClick(window->imgLoCard[place], Qt::LeftButton, {}, QPoint(18, 24));
   }
@@ -129,11 +122,9 @@ struct WindowRig {
       else if (Model().deckClickable)
         QTest::mouseClick(Model().leftBack.visible ? window->imgLeftBack : window->imgRightBack,
                           Qt::LeftButton, {}, QPoint(18, 24));  // the dealer's pack
-      else ClickButton();
+      else QTest::mouseClick(window->picButton, Qt::LeftButton, {}, window->picButton->rect().center());
     } else if (code == kWaitDiscard || code == kWaitPlay) {
-      const int position = (code == kWaitDiscard && state.intSelectedCard == state.intHintCard1)
-                               ? state.intHintCard2 : state.intHintCard1;
-      ClickPlace(PlaceOf(position));
+      ClickPlace(HintedPlace(code));
     } else if (code >= kWaitPegHeels && code <= kWaitPegCrib) {
       DragBackPegTo(HoleOf(std::min(state.intPlayerScore + state.intPointsToPeg, 121)));
     }
@@ -142,10 +133,9 @@ struct WindowRig {
   // Plays until `games` games are finished, then starts a new match (which
   // ends PlayMatch). Returns the games played.
   int PlayGames(int games) {
-    stopAfter = games;
     auto inner = user;
-    user = [this, inner](int code) {
-      if (state.intGamesPlayed >= stopAfter) {
+    user = [this, inner, games](int code) {
+      if (state.intGamesPlayed >= games) {
         window->mnuFileNewMatch->trigger();
         return;
       }
@@ -167,15 +157,11 @@ struct WindowRig {
   std::unique_ptr<MatchController> controller;
   std::function<void(int)> user;
   std::vector<std::string> boxes;
-  std::vector<std::vector<uint8_t>> waves;  // images handed to the audio output
   int stops = 0;
   std::vector<std::string> messages;
   std::vector<int> waits;
-  int lastCode = -99;
-  std::string lastMessage;
   int passes = 0;
   int continues = 0;
-  int stopAfter = 1;
   bool stuck = false;
 };
 

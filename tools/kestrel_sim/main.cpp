@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
   host.Attach(&controller);
   // The player and his settings, as the program restores them.
   Session session(file, state, options, patter, stats, controller, host, log);
-  source.SetReversionHandler([&session](const std::string& text) { session.CardSourceReverted(text); });
+  session.SetCardSource(&source);
   session.Start(player);
   player = session.PlayerName();
   bridge.SetDecisionLibrary(true, OpponentLibraryFile(options.intOpponent));  // the stored Computer Opponent
