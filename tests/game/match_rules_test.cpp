@@ -1,5 +1,5 @@
-// Pure rules of the match: match points by weighting, the caption, moving
-// discards, and the wording of a hand's score.
+// Pure rules of the match: match points by weighting, the caption, and the
+// wording of a hand's score.
 #include <gtest/gtest.h>
 
 #include "game/match_controller.h"
@@ -43,16 +43,6 @@ TEST(MatchRules, CaptionShowsTheMatchOnceAGameIsFinished) {
   EXPECT_EQ(StoredInt16(s.intPlayerMatchPoints), 32767);
   EXPECT_EQ(StoredInt16(-40000), -32768);
   EXPECT_EQ(StoredInt16(1234), 1234);
-}
-
-TEST(MatchRules, DiscardsMoveToTheEndKeepingOrder) {
-  const std::pair<int, int> discards[] = {{4, 1}, {0, 5}, {2, 2}};  // the last is not two cards: unchanged
-  const char* hands[] = {"ACDFBE", "BCDEAF", "ABCDEF"};
-  for (int i = 0; i < 3; ++i) {
-    std::string hand = "ABCDEF";
-    MoveDiscardsToEnd(hand, discards[i].first, discards[i].second);
-    EXPECT_EQ(hand, hands[i]) << i;
-  }
 }
 
 // The wording of a hand's score from the engine's packed breakdown.

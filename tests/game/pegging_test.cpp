@@ -79,16 +79,6 @@ TEST_F(Pegging, BothGoAtTwentySevenAndTheLastCardForTheComputer) {
   EXPECT_EQ(rig.stats.computerTally[kTallyPegAsDealer], 3);
 }
 
-TEST_F(Pegging, TheEighthCardMakingThirtyOneEndsThePegging) {
-  Setup(false, "As 2s 3s 9s Kh Qh", "Ah 2h 4h 9h Kd Qd", "7d");
-  ASSERT_TRUE(rig.controller->PlayPegging());
-  EXPECT_EQ(rig.state.strPegLog, "As Ah 2s 2h 3s 4h 9s 9h.");
-  EXPECT_EQ(Visible().back(), "I peg 4 points.");  // pair and 31, no Go point
-  EXPECT_EQ(rig.state.intComputerScore, 10 + 2 + 2 + 3 + 4);
-  EXPECT_EQ(rig.state.intCount, 0);
-  EXPECT_EQ(rig.state.intPlayerCardsLeft + rig.state.intComputerCardsLeft, 0);
-}
-
 TEST_F(Pegging, AClickOnACardThatDoesNotFitIsIgnored) {
   Setup(true, "Ts Js Qs 2s 7h 9h", "8c Kc 3c 2d 4h 6h", "5d");
   int tries = 0;
