@@ -1,5 +1,5 @@
 // The patter file: what a file's lines do to the remarks, the template, and
-// the message line that carries a remark.
+// a remark slot past the table.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -85,8 +85,6 @@ TEST(PatterFile, TemplateHoldsTheTextsInUseAndLoadsBackUnchanged) {
   EXPECT_EQ(text.rfind(kHeader, 0), 0u);
   EXPECT_NE(text.find("\r\nAbout=Hurry up.\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nRedPeg12Plus=Beat that & weep.\r\n"), std::string::npos);
-  EXPECT_NE(text.find("\r\nRedPeg6_11=Gotcha!\r\n"), std::string::npos);
-  EXPECT_TRUE(text.ends_with("\r\nRedWinBy61Plus=Like takin' candy from a baby!\r\n"));
 
   const std::string saved = dir.File("template.txt");
   ASSERT_TRUE(WriteTextFile(saved, text));
@@ -98,14 +96,10 @@ TEST(PatterFile, TemplateHoldsTheTextsInUseAndLoadsBackUnchanged) {
   EXPECT_FALSE(WriteTextFile(dir.File("no/such/folder.txt"), text));
 }
 
-// Putting the remark on show is covered through the match (PatterAndSounds).
-TEST(Patter, MessageLineCarriesTheRemarkOfItsSlot) {
+// A remark on show is covered through the match (PatterAndSounds); a slot
+// past the table carries none.
+TEST(Patter, ASlotPastTheTableCarriesNoRemark) {
   PatterTable patter;
-  patter.SetText(32, "Custom & more");
-  const MessageLine line = WithPatter("I peg 6 points.", patter, 32);
-  EXPECT_EQ(VisibleMessage(line, false), "I peg 6 points.");
-  EXPECT_EQ(VisibleMessage(line, true), "I peg 6 points.\rCustom & more");
-  // A slot past the table carries no remark.
   EXPECT_EQ(patter.Text(56), "");
   EXPECT_EQ(WithPatter("Play.", patter, 56).patterSlot, -1);
 }

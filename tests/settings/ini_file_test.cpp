@@ -39,7 +39,6 @@ TEST(IniFile, ReadsAndWritesAHandEditedFile) {
   EXPECT_EQ(f.ReadIniInt("Global", "AllowCtrlF10"), 0);             // blank value
   EXPECT_EQ(f.ReadIniString("Global", "AllowCtrlF10"), "");
   EXPECT_EQ(f.ReadIniInt("Global", "UsePetrelDLL"), 6);
-  EXPECT_EQ(f.ReadIniString("ann", "options"), "13896,1,0");
   EXPECT_EQ(f.ReadIniString("Ann", "DataFile"), "/tmp/cards.bin");
   EXPECT_EQ(f.ReadIniString("Ann", "Garbage"), "\x01\x02\xff\xfe\x80 tail");
   EXPECT_EQ(f.ReadIniString("Ann", "Long"), std::string(255, 'x'));  // cut at 255

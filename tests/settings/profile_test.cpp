@@ -95,7 +95,6 @@ TEST(Profile, ASaveReplacesTheFileOnceOrNotAtAll) {
   const std::string before = rig.Text();
   fail = true;
   EXPECT_FALSE(SaveSettings(rig.file, "Bob", Options{}, hooks));
-  EXPECT_FALSE(SaveSettings(rig.file, "Cy", Options{}, hooks));
   EXPECT_EQ(rig.Text(), before);
   EXPECT_EQ(rig.reports, std::vector<std::string>{"Problem writing to file:\n\n" + rig.file.IniPath() +
                                                   "\n\nSettings changed in this session may not be saved."});
@@ -122,10 +121,8 @@ TEST(Profile, LoadingFallsBackOnWhatIsMissingOrDoesNotFit) {
        "42," + defaults + files + "7,23,30,40, opponent=0", "begin state:5,1"},
       {"a file of another version loads nothing", "", "[Global]\nVersion=Other 1.0\n[Ann]\nOptions=5,0,0\nLogFile=x\n",
        "Ann", "42," + defaults + " data= log=old back= patter= win= loss= marked=7,23,30,40, opponent=0", "begin"},
-      {"/defaults serves a player without options", "/defaults=13896,0,1,1,1,1,1,2,0,3,0,1,1,2,2,2 /LOCK",
-       "[Ann]\nOptions=7,1\n", "Bob", "13896,0,1,1,1,1,1,2,0,3,0,1,1,2,2,2" + files + "7,23,30,40, opponent=1",
-       "begin state:"},
-      {"but not one with options", "/defaults=13896,0,1 /LOCK", "[Ann]\nOptions=7,1\nOpponent=-1\n", "Ann",
+      // /defaults serving a player without options is covered by TerminateSignal.
+      {"/defaults does not serve a player with options", "/defaults=13896,0,1 /LOCK", "[Ann]\nOptions=7,1\nOpponent=-1\n", "Ann",
        "7,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0" + files + "7,23,30,40, opponent=1", "begin state:"},
       {"blanks after the commas cut /defaults after its first field", "/Defaults=99, 1, 1", "[Cy]\nOpponent=\n", "Cy",
        "99,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0" + files + "7,23,30,40, opponent=1", "begin state:"},
@@ -189,15 +186,12 @@ TEST(Profile, GlobalSwitchesAndCommandLine) {
   EXPECT_FALSE(none.blnAllowMultipleInstances);
 }
 
-// The start-up player and the recent-player menu are covered through the
-// session (Session.StartUpPlayerAndTheRecentPlayerMenu).
+// Blanks, leading dashes, "Global" and the cut at eight letters are covered
+// through the session (Session.NewPlayerOutcomes and
+// Session.StartUpPlayerAndTheRecentPlayerMenu).
 TEST(PlayerName, Cleaning) {
-  const struct {
-    const char* typed;
-    const char* cleaned;
-  } cases[] = {{" 3 blind mice", "3-blind-"}, {"--Ann", "Ann"},  {"Ann-", "Ann-"},         {"gLoBaL", ""},
-               {"   ", ""},                   {"????", ""},      {"Abcdefghijkl", "Abcdefgh"}, {"Zo\xc3\xab", "Zo--"}};
-  for (const auto& c : cases) EXPECT_EQ(CleanPlayerName(c.typed), c.cleaned) << c.typed;
+  EXPECT_EQ(CleanPlayerName("Ann-"), "Ann-");
+  EXPECT_EQ(CleanPlayerName("Zo\xc3\xab"), "Zo--");
   SettingsRig rig;
   EXPECT_EQ(StartupPlayer(rig.file, "Zed Two"), "Zed-Two");
 }

@@ -1,6 +1,5 @@
 // The statistics report against checked-in expected texts, appending it to
-// the log, the log tail, the tallies and game-end buckets behind it, and the
-// match-start log record.
+// the log, the log tail, and the tallies and game-end buckets behind it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,11 +9,9 @@
 #include "settings/options.h"
 #include "settings/session_settings.h"
 #include "stats/activity_log.h"
-#include "stats/log_records.h"
 #include "stats/log_tail.h"
 #include "stats/statistics.h"
 #include "stats/statistics_report.h"
-#include "tests/support/linked_engine.h"
 #include "tests/support/scratch_dir.h"
 
 namespace kestrel::testing {
@@ -247,15 +244,6 @@ TEST(Statistics, TalliesByCategoryAndRole) {
   CommitHandTallies(s);
   EXPECT_EQ(s.playerTotals[kTallyDealt], 2);
   EXPECT_EQ(s.computerTotals[kTallyHandAsPone], 24);
-}
-
-TEST(LogRecords, MatchStartWithCutsOrIgnored) {
-  std::string record = MatchStartHead("MoonBeam", 13896);
-  record += MatchCutText(Cards("7s")[0], Cards("7h")[0]);
-  record += MatchCutText(Cards("As")[0], Cards("Kd")[0]);
-  EXPECT_EQ(MatchStartRecord(record), "\r\n Seed/Pointer for match with MoonBeam: 13896  Cut(s): 7s7h AsKd \r\n\r\n");
-  EXPECT_EQ(MatchStartRecord(MatchStartHead("Ann", -5) + "Ignored"),
-            "\r\n Seed/Pointer for match with Ann: -5  Cut(s): Ignored \r\n\r\n");
 }
 
 }  // namespace
