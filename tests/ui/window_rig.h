@@ -44,10 +44,7 @@ struct WindowRig {
       return true;
     };
     window->onPlayWave = [](const std::vector<uint8_t>&) { return true; };
-    window->onStopSound = [this] {
-      ++stops;
-      return true;
-    };
+    window->onStopSound = [] { return true; };
     window->onWaitPass = [this](int code) {
       if (++passes > 200000) {
         stuck = true;
@@ -157,7 +154,6 @@ struct WindowRig {
   std::unique_ptr<MatchController> controller;
   std::function<void(int)> user;
   std::vector<std::string> boxes;
-  int stops = 0;
   std::vector<std::string> messages;
   std::vector<int> waits;
   int passes = 0;
