@@ -11,6 +11,7 @@
 
 #include "tests/ui/window_rig.h"
 #include "ui/key_table.h"
+#include "ui/window_texts.h"
 
 namespace kestrel::testing {
 namespace {
@@ -76,7 +77,12 @@ TEST(Window, KeysFollowTheWaitAndTheOptions) {
   EXPECT_TRUE(w.isMinimized());
 }
 
-TEST(Window, AMissingHelpDocumentIsReported) {
+TEST(Window, HelpMenuTextsAndAMissingHelpDocument) {
+  // The About texts name nothing of another platform.
+  const AboutTexts texts = BuildAboutTexts(15, 15);
+  for (const QString& text : {texts.top, texts.left, texts.bottom})
+    for (const char* wrong : {"Windows 3", "Windows 10", ".EXE", ".DLL"})
+      EXPECT_FALSE(text.contains(wrong, Qt::CaseInsensitive)) << text.toStdString();
   WindowRig rig;
   rig.window->mnuHelpContents->trigger();
   EXPECT_EQ(rig.boxes, std::vector<std::string>{"Unable to open: " + FrmKestrel::HelpDocumentPath().toStdString()});
