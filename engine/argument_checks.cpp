@@ -40,9 +40,9 @@ bool CheckMakePegPlayArguments(const unsigned char* text, int16_t length, int16_
   return CheckPlayHistory(cards, n, held, moverIsDealer != 0, countIsEmpty != 0);
 }
 
-int16_t ArgumentError(const char* exportName) {
+int16_t ArgumentError(const char* exportName, const char* library) {
   char text[96];
-  std::snprintf(text, sizeof text, "OSPREY32.DLL: %s() argument error", exportName);
+  std::snprintf(text, sizeof text, "%s: %s() argument error", library, exportName);
   const char caption[] = "Call Terminated";
   // The host is looked up at the moment of the error, so nothing is cached.
   void* symbol = dlsym(RTLD_DEFAULT, "KestrelEngineReport");

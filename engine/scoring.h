@@ -102,10 +102,11 @@ bool CheckMakePegPlayArguments(const unsigned char* text, int16_t length, int16_
                                int16_t moverIsDealer, int16_t countIsEmpty, int16_t moverScore,
                                int16_t opponentScore, CardByte cards[11]);
 
-// Reports "OSPREY32.DLL: <exportName>() argument error" with the caption
+// Reports "<library>: <exportName>() argument error" with the caption
 // "Call Terminated" through the host's KestrelEngineReport when the process
 // provides one (looked up by name now), else on standard error; returns -1.
-int16_t ArgumentError(const char* exportName);
+// The engine's own exports report as "OSPREY32.DLL".
+int16_t ArgumentError(const char* exportName, const char* library = "OSPREY32.DLL");
 
 // The next state of the random generator: (state + 1) * 0x711CB3A5 mod 2^32.
 constexpr int32_t NextRandom(int32_t state) {

@@ -1,10 +1,6 @@
 // The two exports of libMerlin32.so, with the engine's argument lists,
 // results and argument checks; a failed check is reported as the engine
 // reports it, under this library's name, and answered with -1.
-#include <dlfcn.h>
-
-#include <cstdio>
-
 #include "engine/osprey32.h"
 #include "merlin/merlin.h"
 
@@ -31,18 +27,7 @@ namespace {
 constexpr merlin::DiscardTuning kDiscardTuning{MERLIN_WIN_CHANCE != 0, 45, MERLIN_PEG_ESTIMATE != 0};
 constexpr merlin::PegTuning kPegTuning{MERLIN_WORLDS, MERLIN_NODES, MERLIN_LIKELIHOOD != 0};
 
-int16_t ArgumentError(const char* exportName) {
-  char text[96];
-  std::snprintf(text, sizeof text, "MERLIN32.DLL: %s() argument error", exportName);
-  const char caption[] = "Call Terminated";
-  void* symbol = dlsym(RTLD_DEFAULT, "KestrelEngineReport");
-  if (symbol != nullptr) {
-    reinterpret_cast<KestrelEngineReportFn>(symbol)(text, caption);
-  } else {
-    std::fprintf(stderr, "%s: %s\n", caption, text);
-  }
-  return -1;
-}
+int16_t ArgumentError(const char* exportName) { return osprey::ArgumentError(exportName, "MERLIN32.DLL"); }
 
 }  // namespace
 
